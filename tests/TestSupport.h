@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <QVariant>
 #include <ostream>
@@ -12,4 +13,7 @@ inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
 }
 inline void PrintTo(const QVariant& value, std::ostream* os) {
     *os << value.typeName() << '(' << value.toString().toStdString() << ')';
+}
+inline void PrintTo(const QRect& r, std::ostream* os) {
+    *os << "QRect(" << r.x() << ',' << r.y() << ' ' << r.width() << 'x' << r.height() << ')';
 }
