@@ -7,26 +7,21 @@
 #include "elements/RptRtf.h"
 #include "table/RptTable.h"
 
+#include <QChildEvent>
 #include <QGuiApplication>
 #include <QPaintDevice>
 #include <QScreen>
-#include <QSet>
 #include <algorithm>
 #include <cstring>
 
 namespace vevezo {
 
-TRptDesigner::TRptDesigner(QObject* parent)
-    : QObject(parent), margins_(new TSizeMargins(this)), font_(RptFont::PageFont()) {
+TRptDesigner::TRptDesigner(QObject* parent) : QObject(parent), font_(RptFont::PageFont()) {
+    margins_ = new TSizeMargins(this);
     connect(margins_, &TSizeMargins::OnChange, this, &TRptDesigner::MarginsChanged);
 }
 
-TRptDesigner::~TRptDesigner() {
-    // Elements are children and would be freed anyway; clearing first keeps the list and the
-    // main flag consistent for anyone listening to the removals.
-    const QSignalBlocker blocker(this);
-    ClearElements();
-}
+TRptDesigner::~TRptDesigner() = default;
 
 // --- paper and layout ----------------------------------------------------------------------------
 
@@ -56,7 +51,8 @@ QRect TRptDesigner::GetContentRect() const {
 }
 
 void TRptDesigner::AlignElements() {
-    if (aligning_) {
+    // While a design is read, docking waits until every element is in place.
+    if (aligning_ || loading_) {
         return;
     }
     aligning_ = true;
@@ -147,33 +143,29 @@ void TRptDesigner::AddElement(TRptElement* element, int type) {
 
 void TRptDesigner::RemoveElement(TRptElement* element, int type) {
     emit OnElementDelete(this, element, type);
-    elements_.removeOne(element);
+    const qsizetype index = elements_.lastIndexOf(element);
+    if (index >= 0) {
+        elements_.remove(index);
+    }
     if (element->IsMain()) {
         hasMainElement_ = false;
     }
 }
 
 void TRptDesigner::ClearElements() {
-    while (!elements_.isEmpty()) {
-        TRptElement* element = elements_.last();
-        RemoveElement(element, ElementTypeOf(element));
-        delete element;
+    const QList<TRptElement*> removed = elements_;
+    for (qsizetype i = removed.size() - 1; i >= 0; --i) {
+        RemoveElement(removed[i], ElementTypeOf(removed[i]));
     }
+    // Freed first to last: an owner finds the first of its children at once, the last only
+    // after a search through all of them.
+    qDeleteAll(removed);
 }
 
 TRptElement* TRptDesigner::MainElement() const {
     for (TRptElement* e : elements_) {
         const int type = ElementTypeOf(e);
         if ((type == mmGrid || type == mmDoc) && e->IsMain()) {
-            return e;
-        }
-    }
-    return nullptr;
-}
-
-TRptElement* TRptDesigner::FindElement(const QString& name) const {
-    for (TRptElement* e : elements_) {
-        if (e->Name().compare(name, Qt::CaseInsensitive) == 0) {
             return e;
         }
     }
@@ -189,23 +181,27 @@ void TRptDesigner::BringToFront(TRptElement* element, bool front) {
     SetDirty(true);
 }
 
-QString TRptDesigner::MakeElementName(const QString& className) const {
+QString TRptDesigner::MakeElementName(const QString& className) {
     QString prefix = className;
     if (prefix.startsWith(QLatin1Char('T')) || prefix.startsWith(QLatin1Char('t'))) {
         prefix.remove(0, 1);
     }
-    QSet<QString> taken;
-    for (const QObject* child : children()) {
-        if (!child->objectName().isEmpty()) {
-            taken.insert(child->objectName().toLower());
-        }
+    return names_.MakeName(prefix);
+}
+
+void TRptDesigner::childEvent(QChildEvent* event) {
+    QObject* child = event->child();
+    if (event->added()) {
+        names_.Add(child, child->objectName());
+        connect(child, &QObject::objectNameChanged, this, [this, child](const QString& name) {
+            names_.Remove(child);
+            names_.Add(child, name);
+        });
+    } else if (event->removed()) {
+        names_.Remove(child);
+        disconnect(child, &QObject::objectNameChanged, this, nullptr);
     }
-    for (int i = 1;; ++i) {
-        const QString name = prefix + QString::number(i);
-        if (!taken.contains(name.toLower())) {
-            return name;
-        }
-    }
+    QObject::childEvent(event);
 }
 
 int TRptDesigner::ElementTypeOf(const QObject* object) {
@@ -331,7 +327,16 @@ bool TRptDesigner::LoadDesignXML(const QString& text) {
         ClearElements();
         hasMainElement_ = false;
         ReadPageAttributes(root);
-        ReadElements(root);
+        loading_ = true;
+        try {
+            ReadElements(root);
+        } catch (...) {
+            loading_ = false;
+            AlignElements();
+            throw;
+        }
+        loading_ = false;
+        AlignElements();
         scriptType_ = 0;
         scriptCode_.clear();
         if (const xml::Node code = xml::Child(xml::Child(root, "Script"), "Code")) {
@@ -372,10 +377,18 @@ void TRptDesigner::ReadPageAttributes(xml::Node root) {
 
     static const char* const kMargins[] = {"LeftMargin", "TopMargin", "RightMargin",
                                            "BottomMargin", "MarginBind"};
+    std::vector<std::pair<int, int>> refused;
     for (int index = TSizeMargins::LeftIndex; index <= TSizeMargins::BindIndex; ++index) {
         if (const auto value = xml::Attr(root, kMargins[index])) {
-            margins_->SetValue(index, StrictInt(*value));
+            if (!margins_->SetValue(index, StrictInt(*value))) {
+                refused.emplace_back(index, StrictInt(*value));
+            }
         }
+    }
+    // A margin that fits the paper only with the margins read after it (a wide left margin
+    // beside a narrow right one) is tried once more, so that saved margins survive a reload.
+    for (const auto& [index, value] : refused) {
+        margins_->SetValue(index, value);
     }
     if (const auto bindPos = xml::Attr(root, "MarginBindPos")) {
         margins_->SetBindPos(StrictInt(*bindPos));
@@ -410,7 +423,7 @@ void TRptDesigner::ReadElements(xml::Node root) {
         // A name already on the page (a file may repeat an ID) gets the next free one instead,
         // so that names stay unique.
         QString name = xml::AttrOr(node, "ID");
-        if (name.isEmpty() || FindElement(name)) {
+        if (name.isEmpty() || IsNameTaken(name)) {
             // The class name without its namespace: "TRptText".
             name = MakeElementName(QString::fromLatin1(element->metaObject()->className())
                                        .section(QLatin1String("::"), -1));

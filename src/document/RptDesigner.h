@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ComponentNames.h"
 #include "document/RptElement.h"
 #include "document/RptFont.h"
 #include "document/RptInterfaces.h"
@@ -104,12 +105,12 @@ public:
     void ClearElements();
     // The first table or rich-text element carrying the main flag.
     TRptElement* MainElement() const;
-    // The element of that name (letter case ignored), or none.
-    TRptElement* FindElement(const QString& name) const;
+    // Whether a component of the page carries the name (letter case ignored).
+    bool IsNameTaken(const QString& name) const { return names_.Contains(name); }
     // Makes the element the last (front) or the first (back) in painting order.
     void BringToFront(TRptElement* element, bool front);
     // The class name without its leading "T" and the first free number: RptText1, RptTable3.
-    QString MakeElementName(const QString& className) const;
+    QString MakeElementName(const QString& className);
 
     static int ElementTypeOf(const QObject* object);
     static QString ElementFriendlyName(const QString& name);
@@ -159,6 +160,9 @@ signals:
     // The page's look changed (margins, shown data): views paint it again.
     void Changed();
 
+protected:
+    void childEvent(QChildEvent* event) override;
+
 private:
     void MarginsChanged();
     void ReadPageAttributes(xml::Node root);
@@ -175,7 +179,7 @@ private:
     int pageMergeOrient_ = 0;
     int pageMergeCount_ = 2;
     quint8 pageMergeLine_ = 1;
-    TSizeMargins* margins_;
+    TSizeMargins* margins_ = nullptr;
     bool mainDocLarge_ = false;
     RptFont font_;
     int scriptType_ = 0;
@@ -183,6 +187,8 @@ private:
     QList<TRptElement*> elements_;
     bool hasMainElement_ = false;
     bool aligning_ = false;
+    bool loading_ = false;
+    ComponentNames names_;
     bool dirty_ = false;
     int updateLock_ = 0;
     bool enabled_ = true;

@@ -1,12 +1,14 @@
 #include "common/Error.h"
 #include "document/RptDesigner.h"
 #include "document/RptText.h"
+#include "document/TextCodec.h"
 #include "elements/RptImage.h"
 #include "elements/RptRtf.h"
 #include "table/RptTable.h"
 
 #include "TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
@@ -42,6 +44,22 @@ TEST_F(Design, EveryFeatureRoundTripsByteForByte) {
         const QString text = Fixture(name);
         ASSERT_TRUE(page.LoadDesignXML(text)) << name;
         EXPECT_EQ(page.GetDesignXML(), text) << name;
+    }
+}
+
+TEST_F(Design, ExamplesLoadAndWriteStably) {
+    const QDir dir(QStringLiteral(VEVEZO_EXAMPLES "/designs"));
+    const QStringList files = dir.entryList({QStringLiteral("*.xml")});
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(page.LoadDesignXML(DecodeText(file.readAll()))) << name.toStdString();
+        EXPECT_FALSE(page.Elements().isEmpty());
+        const QString written = page.GetDesignXML();
+        TRptDesigner copy;
+        ASSERT_TRUE(copy.LoadDesignXML(written));
+        EXPECT_EQ(copy.GetDesignXML(), written) << name.toStdString();
     }
 }
 
@@ -160,6 +178,18 @@ TEST_F(Design, MarginThatDoesNotFitIsIgnored) {
     Load({}, QStringLiteral("LeftMargin=\"2000\" TopMargin=\"300\""));
     EXPECT_EQ(page.Margins()->LeftMargin(), 317);
     EXPECT_EQ(page.Margins()->TopMargin(), 300);
+}
+
+TEST_F(Design, MarginsThatFitTogetherSurviveAReload) {
+    Load({}, QStringLiteral("LeftMargin=\"1800\" RightMargin=\"100\" TopMargin=\"2800\" "
+                            "BottomMargin=\"100\""));
+    EXPECT_EQ(page.Margins()->LeftMargin(), 1800);
+    EXPECT_EQ(page.Margins()->RightMargin(), 100);
+    EXPECT_EQ(page.Margins()->TopMargin(), 2800);
+    EXPECT_EQ(page.Margins()->BottomMargin(), 100);
+    TRptDesigner copy;
+    ASSERT_TRUE(copy.LoadDesignXML(page.GetDesignXML()));
+    EXPECT_EQ(copy.GetDesignXML(), page.GetDesignXML());
 }
 
 TEST_F(Design, DivBecomesRichTextByItsId) {

@@ -195,6 +195,31 @@ TEST_F(Elements, NamesAreNumberedWithoutTheLeadingT) {
     EXPECT_EQ(page.MakeElementName(QStringLiteral("Box")), QStringLiteral("Box1"));
 }
 
+TEST_F(Elements, FreedAndRenamedNamesBecomeAvailableAgain) {
+    QList<TRptText*> texts;
+    for (int i = 0; i < 4; ++i) {
+        auto* e = new TRptText(&page);
+        e->setObjectName(page.MakeElementName(QStringLiteral("TRptText")));
+        texts << e;
+    }
+    EXPECT_EQ(texts[3]->Name(), QStringLiteral("RptText4"));
+    delete texts[1];
+    EXPECT_EQ(page.MakeElementName(QStringLiteral("TRptText")), QStringLiteral("RptText2"));
+    texts[0]->setObjectName(QStringLiteral("Heading"));
+    EXPECT_EQ(page.MakeElementName(QStringLiteral("TRptText")), QStringLiteral("RptText1"));
+    EXPECT_TRUE(page.IsNameTaken(QStringLiteral("HEADING")));
+    EXPECT_FALSE(page.IsNameTaken(QStringLiteral("RptText1")));
+    // "RptText03" is not "RptText3": removing it frees nothing.
+    texts[2]->setObjectName(QStringLiteral("RptText03"));
+    delete texts[2];
+    EXPECT_EQ(page.MakeElementName(QStringLiteral("TRptText")), QStringLiteral("RptText1"));
+    // A component moved to another owner no longer holds its name here.
+    TRptDesigner other;
+    texts[3]->setParent(&other);
+    EXPECT_FALSE(page.IsNameTaken(QStringLiteral("RptText4")));
+    EXPECT_TRUE(other.IsNameTaken(QStringLiteral("RptText4")));
+}
+
 TEST(ElementNames, FriendlyNames) {
     const struct {
         const char* name;

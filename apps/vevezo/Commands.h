@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QStringList>
+
+namespace vevezo::cli {
+
+// Each command takes its own arguments (after the command word) and answers the exit code.
+int Info(const QStringList& args);
+
+} // namespace vevezo::cli
