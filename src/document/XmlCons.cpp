@@ -41,6 +41,51 @@ quint32 SetFromText(const QString& text) {
     return bits;
 }
 
+QString BytesToHex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex().toUpper()); }
+
+namespace {
+
+int HexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9') {
+        return u - u'0';
+    }
+    if (u >= u'A' && u <= u'F') {
+        return u - u'A' + 10;
+    }
+    if (u >= u'a' && u <= u'f') {
+        return u - u'a' + 10;
+    }
+    return -1;
+}
+
+} // namespace
+
+QByteArray HexToBytes(QStringView text) {
+    QByteArray bytes;
+    bytes.reserve(text.size() / 2);
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype start = i;
+        while (i + 1 < text.size()) {
+            const int high = HexDigit(text[i]);
+            const int low = HexDigit(text[i + 1]);
+            if (high < 0 || low < 0) {
+                break;
+            }
+            bytes.append(static_cast<char>(high << 4 | low));
+            i += 2;
+        }
+        while (i < text.size() && text[i].unicode() <= 32) {
+            ++i;
+        }
+        if (i == start) {
+            break;
+        }
+    }
+    return bytes;
+}
+
 int HtmlFontSize(int points) {
     if (points >= 4 && points <= 7) {
         return 1;

@@ -21,6 +21,12 @@ void FontToXml(const RptFont& font, xml::Node node, bool html = false);
 // Malformed numbers and colours throw ConvertError.
 void FontFromXml(RptFont& font, xml::Node node);
 
+// Bytes as upper-case hexadecimal, two digits a byte, no separators.
+QString BytesToHex(const QByteArray& bytes);
+// Decodes pairs of hexadecimal digits; blanks and line breaks (codes up to 32) between pairs are
+// skipped; decoding stops at the first other character (or at a lone digit).
+QByteArray HexToBytes(QStringView text);
+
 // The HTML font size (1-7) of a point size.
 int HtmlFontSize(int points);
 

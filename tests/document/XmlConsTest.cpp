@@ -97,3 +97,33 @@ TEST(FontXml, DefaultFontRule) {
     EXPECT_TRUE(differs([](RptFont& f) { f.SetStyle(fsUnderline, true); }));
     EXPECT_TRUE(differs([](RptFont& f) { f.face = QStringLiteral("宋体 "); }));
 }
+
+TEST(Hex, BytesWriteAsUpperCaseDigits) {
+    EXPECT_EQ(BytesToHex(QByteArray("\x00\x1f\xab\xff", 4)), QStringLiteral("001FABFF"));
+    EXPECT_EQ(BytesToHex({}), QString());
+    QByteArray forty;
+    for (int i = 0; i < 40; ++i) {
+        forty.append(static_cast<char>(i * 7));
+    }
+    EXPECT_EQ(BytesToHex(forty).size(), 80);
+    EXPECT_EQ(HexToBytes(BytesToHex(forty)), forty);
+}
+
+TEST(Hex, DecodingSkipsBlanksBetweenPairsAndStopsAtOtherText) {
+    const struct {
+        const char* text;
+        QByteArray bytes;
+    } cases[] = {
+        {"0aFf", QByteArray("\x0a\xff", 2)},
+        {"\r\n    0A0B\r\n    0C", QByteArray("\x0a\x0b\x0c", 3)},
+        {"0A 0B\t0C", QByteArray("\x0a\x0b\x0c", 3)},
+        {"0A0G0B", QByteArray("\x0a", 1)},
+        {"0A0 B0", QByteArray("\x0a", 1)}, // a lone digit ends the data
+        {"0A0", QByteArray("\x0a", 1)},
+        {"", QByteArray()},
+        {"zz", QByteArray()},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(HexToBytes(QString::fromLatin1(c.text)), c.bytes) << c.text;
+    }
+}
