@@ -8,4 +8,20 @@ inline constexpr const char* NotANumber = "\"%1\" 不是有效的数值。";
 inline constexpr const char* NotAColour = "\"%1\" 不是有效的颜色值。";
 inline constexpr const char* NotASetMember = "\"%1\" 不是有效的集合元素。";
 
+inline constexpr const char* BadFilter = "筛选条件 \"%1\" 有误。";
+inline constexpr const char* BadSort = "排序条件 \"%1\" 有误。";
+inline constexpr const char* NoCurrentRecord = "BOF 或 EOF 为真，或者当前记录已被删除。";
+inline constexpr const char* RecordsetClosed = "记录集已关闭，不能进行此操作。";
+inline constexpr const char* RecordsetOpen = "记录集已打开，不能再添加字段。";
+inline constexpr const char* NoSuchField = "记录集中没有名为 \"%1\" 的字段。";
+inline constexpr const char* BadBookmark = "书签无效。";
+inline constexpr const char* BadShape = "数据成形命令在第 %1 个字符处有误：%2";
+inline constexpr const char* BadRelation = "数据成形命令的关联字段 \"%1\" 不存在。";
+inline constexpr const char* CannotConnect = "无法连接数据库：%1";
+inline constexpr const char* NoDatabase = "连接没有数据库，只能执行数据成形命令。";
+inline constexpr const char* CommandFailed = "执行命令失败：%1";
+inline constexpr const char* NoDriver = "没有安装数据库驱动 %1。";
+inline constexpr const char* NoSuchFile = "文件 \"%1\" 不存在。";
+inline constexpr const char* UnknownProvider = "不能识别的连接字符串：%1";
+
 } // namespace vevezo::msg
