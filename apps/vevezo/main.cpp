@@ -1,24 +1,11 @@
 #include "Commands.h"
 
+#include "common/Runtime.h"
+
 #include <QGuiApplication>
-#include <cerrno>
 #include <cstdio>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
-
-// Qt wants a private runtime directory and complains on every start without one; give it the
-// one it would choose itself.
-void EnsureRuntimeDir() {
-    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        return;
-    }
-    const QByteArray dir = "/tmp/runtime-" + QByteArray::number(getuid());
-    if (mkdir(dir.constData(), 0700) == 0 || errno == EEXIST) {
-        qputenv("XDG_RUNTIME_DIR", dir);
-    }
-}
 
 void Usage() {
     std::fputs("usage: vevezo <command> [arguments]\n"
@@ -31,12 +18,7 @@ void Usage() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The engine runs headless; a window system is needed only by the viewer and designer.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    EnsureRuntimeDir();
+    vevezo::PrepareHeadlessRuntime();
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty()) {
