@@ -20,8 +20,25 @@ bool ParseInto(pugi::xml_document& doc, const QString& text) {
 
 QString FromUtf8(const char* text) { return QString::fromUtf8(text); }
 
-bool EqualsNoCase(const char* utf8, const QString& other) {
-    return QString::fromUtf8(utf8).compare(other, Qt::CaseInsensitive) == 0;
+// Compares a name with another given both as text and as UTF-8, letter case ignored. ASCII
+// names (nearly all of them) are compared byte by byte without building a string.
+bool EqualsNoCase(const char* utf8, const QByteArray& otherUtf8, const QString& other) {
+    const char* a = utf8;
+    const char* b = otherUtf8.constData();
+    for (; *a && *b; ++a, ++b) {
+        if (*a == *b) {
+            continue;
+        }
+        if ((*a & 0x80) || (*b & 0x80)) {
+            return QString::fromUtf8(utf8).compare(other, Qt::CaseInsensitive) == 0;
+        }
+        const char la = (*a >= 'A' && *a <= 'Z') ? char(*a + 32) : *a;
+        const char lb = (*b >= 'A' && *b <= 'Z') ? char(*b + 32) : *b;
+        if (la != lb) {
+            return false;
+        }
+    }
+    return *a == *b;
 }
 
 class StringWriter : public pugi::xml_writer {
@@ -180,8 +197,9 @@ Node ChildPath(Node node, const char* path) {
 }
 
 Node ChildNoCase(Node node, const QString& name) {
+    const QByteArray wanted = name.toUtf8();
     for (Node child = node.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_element && EqualsNoCase(child.name(), name)) {
+        if (child.type() == pugi::node_element && EqualsNoCase(child.name(), wanted, name)) {
             return child;
         }
     }
@@ -189,8 +207,9 @@ Node ChildNoCase(Node node, const QString& name) {
 }
 
 std::optional<QString> AttrNoCase(Node node, const QString& name) {
+    const QByteArray wanted = name.toUtf8();
     for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
-        if (EqualsNoCase(a.name(), name)) {
+        if (EqualsNoCase(a.name(), wanted, name)) {
             return FromUtf8(a.value());
         }
     }
@@ -210,9 +229,10 @@ Node ChildWithAttr(Node node, const char* element, const char* attribute, const 
 
 Node ChildWithAttrNoCase(Node node, const char* element, const char* attribute,
                          const QString& value) {
+    const QByteArray wanted = value.toUtf8();
     for (Node child = node.child(element); child; child = child.next_sibling(element)) {
         const pugi::xml_attribute a = child.attribute(attribute);
-        if (a && EqualsNoCase(a.value(), value)) {
+        if (a && EqualsNoCase(a.value(), wanted, value)) {
             return child;
         }
     }
