@@ -119,7 +119,7 @@ TEST(Expression, EscapedBracketsAreOrdinaryCharacters) {
                         {"\\{A\\}", Text("{A}"), "\"{A}\" 错误。"},
                         {"{Or\\}ders}", 5.0, ""},
                         {"1+{Or\\}ders}", 6.0, ""},
-                        // A "\\" cannot itself be escaped: the second one escapes the "{".
+                        // A backslash does not escape a backslash: the second one escapes the "{".
                         {"\\\\{A}", Text("\\{A"), "\"}\" 错误。\r\n\"\\{A\" 错误。"},
                     });
     ExpectCases({.textOnly = true}, {{"\\{A\\} {A}", Text("{A} 1"), ""}});
