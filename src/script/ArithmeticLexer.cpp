@@ -9,34 +9,28 @@ namespace {
 
 constexpr int kMaxExponentDigits = 4;
 
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
 bool IsAsciiLetter(QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
+struct OperatorToken {
+    char16_t character;
+    TokenKind kind;
+};
+
+constexpr OperatorToken kOperators[] = {
+    {u'+', TokenKind::Plus},   {u'-', TokenKind::Minus},  {u'*', TokenKind::Times},
+    {u'/', TokenKind::Divide}, {u'^', TokenKind::Power},  {u'(', TokenKind::Open},
+    {u')', TokenKind::Close},  {u'!', TokenKind::Reject},
+};
+
 TokenKind OperatorKind(QChar c) {
-    switch (c.unicode()) {
-    case u'+':
-        return TokenKind::Plus;
-    case u'-':
-        return TokenKind::Minus;
-    case u'*':
-        return TokenKind::Times;
-    case u'/':
-        return TokenKind::Divide;
-    case u'^':
-        return TokenKind::Power;
-    case u'(':
-        return TokenKind::Open;
-    case u')':
-        return TokenKind::Close;
-    case u'!':
-        return TokenKind::Reject;
-    default:
-        return TokenKind::Bad;
+    for (const auto& op : kOperators) {
+        if (c == op.character) {
+            return op.kind;
+        }
     }
+    return TokenKind::Bad;
 }
 
 } // namespace
@@ -49,7 +43,7 @@ Token ArithmeticLexer::Next() {
         return {};
     }
     const QChar c = text_[pos_];
-    if (IsDigit(c) || c == u'.') {
+    if (IsDecimalDigit(c) || c == u'.') {
         return ScanNumber();
     }
     if (IsAsciiLetter(c)) {
@@ -63,7 +57,7 @@ Token ArithmeticLexer::Next() {
 // a whole; "1.2.3" or "1e" is a malformed number, a lone "." a bad token.
 Token ArithmeticLexer::ScanNumber() {
     const qsizetype start = pos_;
-    while (pos_ < text_.size() && (IsDigit(text_[pos_]) || text_[pos_] == u'.')) {
+    while (pos_ < text_.size() && (IsDecimalDigit(text_[pos_]) || text_[pos_] == u'.')) {
         ++pos_;
     }
     if (pos_ - start == 1 && text_[start] == u'.') {
@@ -75,7 +69,8 @@ Token ArithmeticLexer::ScanNumber() {
             ++pos_;
         }
         for (int digits = 0;
-             digits < kMaxExponentDigits && pos_ < text_.size() && IsDigit(text_[pos_]); ++digits) {
+             digits < kMaxExponentDigits && pos_ < text_.size() && IsDecimalDigit(text_[pos_]);
+             ++digits) {
             ++pos_;
         }
     }
@@ -87,7 +82,7 @@ Token ArithmeticLexer::ScanNumber() {
 Token ArithmeticLexer::ScanWord() {
     const qsizetype start = pos_;
     while (pos_ < text_.size() &&
-           (IsAsciiLetter(text_[pos_]) || IsDigit(text_[pos_]) || text_[pos_] == u'_')) {
+           (IsAsciiLetter(text_[pos_]) || IsDecimalDigit(text_[pos_]) || text_[pos_] == u'_')) {
         ++pos_;
     }
     const QString word = text_.mid(start, pos_ - start).toString().toUpper();

@@ -1,5 +1,7 @@
 #include "script/CharacterCodes.h"
 
+#include "script/DecimalText.h"
+
 namespace vevezo {
 
 std::optional<QString> CharacterCodesText(QStringView name) {
@@ -15,7 +17,7 @@ std::optional<QString> CharacterCodesText(QStringView name) {
         ++pos;
         const qsizetype digitsStart = pos;
         int code = 0;
-        for (; pos < name.size() && name[pos] >= u'0' && name[pos] <= u'9'; ++pos) {
+        for (; pos < name.size() && IsDecimalDigit(name[pos]); ++pos) {
             code = code * 10 + (name[pos].unicode() - u'0');
             if (code > 255) {
                 return std::nullopt;

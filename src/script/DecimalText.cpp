@@ -6,14 +6,10 @@
 namespace vevezo {
 namespace {
 
-bool IsDigit(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
 // Skips digits from `pos`; answers how many there were.
 qsizetype SkipDigits(QStringView text, qsizetype& pos) {
     const qsizetype start = pos;
-    while (pos < text.size() && IsDigit(text[pos])) {
+    while (pos < text.size() && IsDecimalDigit(text[pos])) {
         ++pos;
     }
     return pos - start;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QChar>
 #include <QStringView>
 #include <optional>
 
@@ -11,5 +12,10 @@ namespace vevezo {
 // precision and does not depend on the process locale. A value beyond the extended range does
 // not convert.
 std::optional<long double> ParseDecimal(QStringView text);
+
+// "0" to "9" only.
+inline bool IsDecimalDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
 } // namespace vevezo
