@@ -8,6 +8,7 @@ inline constexpr const char* NotANumber = "\"%1\" 不是有效的数值。";
 inline constexpr const char* NotAColour = "\"%1\" 不是有效的颜色值。";
 inline constexpr const char* NotASetMember = "\"%1\" 不是有效的集合元素。";
 
+// Record sets, connections and shaping.
 inline constexpr const char* BadFilter = "筛选条件 \"%1\" 有误。";
 inline constexpr const char* BadSort = "排序条件 \"%1\" 有误。";
 inline constexpr const char* NoCurrentRecord = "BOF 或 EOF 为真，或者当前记录已被删除。";
@@ -23,5 +24,15 @@ inline constexpr const char* CommandFailed = "执行命令失败：%1";
 inline constexpr const char* NoDriver = "没有安装数据库驱动 %1。";
 inline constexpr const char* NoSuchFile = "文件 \"%1\" 不存在。";
 inline constexpr const char* UnknownProvider = "不能识别的连接字符串：%1";
+
+// Expressions: a misplaced bracket, an unclosed variable or a formula that does not evaluate.
+inline constexpr const char* ExpressionFault = "\"%1\" 错误。";
+inline constexpr const char* VariableUnresolved = "变量\"%1\"未能取到值。";
+// The arithmetic parser's own diagnostic lines.
+inline constexpr const char* SyntaxErrorNumber = "错误号%1。";
+inline constexpr const char* CalculationRuleBroken = "违反计算规则。";
+// Parser table faults; no input reaches them.
+inline constexpr const char* InvalidReduction = "Invalid reduction";
+inline constexpr const char* BadTokenState = "Bad token state";
 
 } // namespace vevezo::msg
