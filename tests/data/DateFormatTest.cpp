@@ -5,6 +5,7 @@
 #include "common/Error.h"
 
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace vevezo;
 
@@ -21,10 +22,18 @@ struct DateCase {
     const char* text;
 };
 
+void ExpectFormats(const std::vector<DateCase>& cases) {
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.pattern), c.value, PinnedSettings()),
+                  QString::fromUtf8(c.text))
+            << c.pattern;
+    }
+}
+
 } // namespace
 
 TEST(DateFormat, Specifiers) {
-    const DateCase cases[] = {
+    const std::vector<DateCase> cases = {
         {"yyyy'年'm'月'd'日'", Afternoon, "2024年1月5日"},
         {"d dd", Afternoon, "5 05"},
         {"ddd dddd", Afternoon, "周五 星期五"},
@@ -45,15 +54,11 @@ TEST(DateFormat, Specifiers) {
         {"'yyyy'\"mm\"", Afternoon, "yyyymm"},
         {"第q季", Afternoon, "第q季"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.pattern), c.value, PinnedSettings()),
-                  QString::fromUtf8(c.text))
-            << c.pattern;
-    }
+    ExpectFormats(cases);
 }
 
 TEST(DateFormat, MonthAfterHourMeansMinutes) {
-    const DateCase cases[] = {
+    const std::vector<DateCase> cases = {
         {"h:m", Afternoon, "14:7"},
         {"hh:mm", Afternoon, "14:07"},
         {"hh'时'mm'分'", Afternoon, "14时07分"},
@@ -61,25 +66,17 @@ TEST(DateFormat, MonthAfterHourMeansMinutes) {
         {"h mmmm", Afternoon, "14 一月"},
         {"mm", Afternoon, "01"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.pattern), c.value, PinnedSettings()),
-                  QString::fromUtf8(c.text))
-            << c.pattern;
-    }
+    ExpectFormats(cases);
 }
 
 TEST(DateFormat, TwelveHourClock) {
-    const DateCase cases[] = {
+    const std::vector<DateCase> cases = {
         {"h:nn am/pm", Afternoon, "2:07 pm"}, {"h:nn AM/PM", Morning, "9:30 AM"},
         {"h:nn Am/pM", Afternoon, "2:07 pM"}, {"hh a/p", Afternoon, "02 p"},
         {"hh A/P", Midnight, "12 A"},         {"ampm h:nn", Afternoon, "下午 2:07"},
         {"h ampm", Morning, "9 上午"},        {"h a", Afternoon, "14 a"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatDateTime(QString::fromUtf8(c.pattern), c.value, PinnedSettings()),
-                  QString::fromUtf8(c.text))
-            << c.pattern;
-    }
+    ExpectFormats(cases);
 }
 
 TEST(DateFormat, ShortDateAndLongTimeLeavesOutMidnight) {
