@@ -20,6 +20,7 @@ inline constexpr const char* RecordsetClosed = "记录集已关闭，不能进�
 inline constexpr const char* RecordsetOpen = "记录集已打开，不能再添加字段。";
 inline constexpr const char* NoSuchField = "记录集中没有名为 \"%1\" 的字段。";
 inline constexpr const char* BadBookmark = "书签无效。";
+inline constexpr const char* ChapterNeedsRecords = "章节字段 \"%1\" 需要子记录集。";
 inline constexpr const char* BadShape = "数据成形命令在第 %1 个字符处有误：%2";
 inline constexpr const char* BadRelation = "数据成形命令的关联字段 \"%1\" 不存在。";
 inline constexpr const char* CannotConnect = "无法连接数据库：%1";

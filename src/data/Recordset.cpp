@@ -22,15 +22,21 @@ int RecordTable::FieldIndex(const QString& name) const {
 Recordset::Recordset() : table_(std::make_shared<RecordTable>()) {}
 
 void Recordset::AppendField(const QString& name, int type, int definedSize, int attributes) {
-    if (open_) {
-        throw Error(QString::fromUtf8(msg::RecordsetOpen));
+    if (type == adChapter) {
+        throw Error(QString::fromUtf8(msg::ChapterNeedsRecords).arg(name));
     }
-    table_->fields.append(RecordsetField{name, type, definedSize, attributes, nullptr});
+    AppendColumn(RecordsetField{name, type, definedSize, attributes, nullptr});
 }
 
 void Recordset::AppendChapterField(const QString& name, std::shared_ptr<RecordTable> nested) {
-    AppendField(name, adChapter);
-    table_->fields.last().chapter = std::move(nested);
+    AppendColumn(RecordsetField{name, adChapter, 0, 0, std::move(nested)});
+}
+
+void Recordset::AppendColumn(RecordsetField field) {
+    if (open_) {
+        throw Error(QString::fromUtf8(msg::RecordsetOpen));
+    }
+    table_->fields.append(std::move(field));
 }
 
 void Recordset::Open() {

@@ -46,7 +46,8 @@ public:
     Recordset();
 
     // --- shape and state -------------------------------------------------------------------------
-    // Columns can be appended while the record set is closed.
+    // Columns can be appended while the record set is closed; a chapter column needs the table
+    // of its nested records.
     void AppendField(const QString& name, int type, int definedSize = 0, int attributes = 0);
     void AppendChapterField(const QString& name, std::shared_ptr<RecordTable> nested);
     // Opens over the rows built so far (none for a record set made by hand).
@@ -99,6 +100,7 @@ public:
     void SetSort(const QString& order);
 
 private:
+    void AppendColumn(RecordsetField field);
     const std::vector<int>& View() const;
     int CurrentRow() const;
     void RequireOpen() const;

@@ -8,9 +8,6 @@ namespace vevezo {
 
 namespace {
 
-// Nesting depth of shaping commands and parentheses accepted; deeper text is refused.
-constexpr int kMaxDepth = 32;
-
 class ShapeParser {
 public:
     explicit ShapeParser(const QString& text) : text_(text) {}
@@ -26,7 +23,7 @@ public:
 
 private:
     ShapeCommand Shape(int depth) {
-        if (depth > kMaxDepth) {
+        if (depth > kMaxShapeDepth) {
             Fail();
         }
         Expect(u"SHAPE");

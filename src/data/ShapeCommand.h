@@ -9,6 +9,10 @@ namespace vevezo {
 
 struct ShapeCommand;
 
+// How deeply shaping commands (and the packets that describe shaped records) may nest; deeper
+// text is refused rather than followed, so that no input can exhaust the stack.
+inline constexpr int kMaxShapeDepth = 32;
+
 // One entry of a shaping command's APPEND list: a new column, or a chapter of child records.
 struct ShapeItem {
     QString name; // column or chapter name
