@@ -45,6 +45,16 @@ constexpr std::array<TypeName, 28> kTypeNames = {{
 
 } // namespace
 
+int DefaultAttributes(int type) {
+    int attributes = adFldUpdatable | adFldIsNullable | adFldMayBeNull;
+    if (type == adLongVarChar || type == adLongVarWChar || type == adLongVarBinary) {
+        attributes |= adFldLong;
+    } else if (!IsCharType(type) && type != adVarBinary && type != adChapter) {
+        attributes |= adFldFixed;
+    }
+    return attributes;
+}
+
 QString AdoTypeName(int type, int definedSize) {
     for (const TypeName& entry : kTypeNames) {
         if (entry.type == type) {

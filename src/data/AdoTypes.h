@@ -73,6 +73,10 @@ inline bool IsCharType(int type) {
     return type == adBSTR || type == adChar || type == adWChar || (type >= adVarChar && type <= adLongVarWChar);
 }
 
+// The attributes a new column of the type has: updatable and nullable, fixed-length for numbers,
+// dates and fixed binaries, long for long text and binaries.
+int DefaultAttributes(int type);
+
 // The type's name in a shaping command: "adInteger", "adVarChar(20)" (the size in parentheses
 // for the character types), "adVariant" for a type without a name.
 QString AdoTypeName(int type, int definedSize);

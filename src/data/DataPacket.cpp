@@ -201,6 +201,10 @@ RecordsetPtr RecordSetFromPacket(xml::Node packet) {
         }
     }
     LoadRows(*records, xml::ChildNoCase(packet, QStringLiteral("RowData")), shaped, 0);
+    // Loading leaves the last record current; a new record set starts at its first.
+    if (records->IsOpen()) {
+        records->MoveFirst();
+    }
     return records;
 }
 

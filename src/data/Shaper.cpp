@@ -65,8 +65,7 @@ std::shared_ptr<RecordTable> RunShape(const ShapeCommand& command, const QueryRu
     for (const ShapeItem& item : command.items) {
         if (!item.chapter) {
             table->fields.append(RecordsetField{item.name, item.type, item.size,
-                                                adFldUpdatable | adFldIsNullable | adFldMayBeNull,
-                                                nullptr});
+                                                DefaultAttributes(item.type), nullptr});
             for (std::vector<QVariant>& row : table->rows) {
                 row.push_back(NullValue());
             }
