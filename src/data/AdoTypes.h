@@ -57,7 +57,8 @@ enum AdoCursorOption : int { adBookmark = 0x2000, adApproxPosition = 0x4000 };
 inline constexpr int kUnlimitedSize = 2147483647;
 
 inline bool IsIntegerType(int type) {
-    return type == adSmallInt || type == adInteger || (type >= adTinyInt && type <= adUnsignedBigInt);
+    return type == adSmallInt || type == adInteger ||
+           (type >= adTinyInt && type <= adUnsignedBigInt);
 }
 inline bool IsFloatType(int type) {
     return type == adSingle || type == adDouble || type == adCurrency || type == adDecimal ||
@@ -70,7 +71,8 @@ inline bool IsBinaryType(int type) {
     return type == adBinary || type == adVarBinary || type == adLongVarBinary;
 }
 inline bool IsCharType(int type) {
-    return type == adBSTR || type == adChar || type == adWChar || (type >= adVarChar && type <= adLongVarWChar);
+    return type == adBSTR || type == adChar || type == adWChar ||
+           (type >= adVarChar && type <= adLongVarWChar);
 }
 
 // The attributes a new column of the type has: updatable and nullable, fixed-length for numbers,

@@ -69,15 +69,20 @@ void WriteFields(Recordset& records, xml::Node description, xml::Node fields, xm
         if (IsCharType(column.type)) {
             xml::SetAttr(field, "DefinedSize", column.definedSize);
         }
-        if (column.type == adChapter && !(records.IsBOF() && records.IsEOF())) {
+        if (column.type == adChapter && column.chapter) {
             if (root) {
                 xml::SetBoolAttr(root, "DataShape", true);
             }
-            records.MoveFirst();
-            RecordsetPtr nested = records.Chapter(written.column);
-            if (nested) {
-                WriteFields(*nested, written.entry, xml::AppendElement(field, "Fields"), {});
+            // The nested columns are known without a record, so that empty shaped records keep
+            // their shape too.
+            RecordsetPtr nested;
+            if (records.IsBOF() && records.IsEOF()) {
+                nested = Recordset::Over(column.chapter, std::make_shared<std::vector<int>>());
+            } else {
+                records.MoveFirst();
+                nested = records.Chapter(written.column);
             }
+            WriteFields(*nested, written.entry, xml::AppendElement(field, "Fields"), {});
         }
         if (column.attributes != 0) {
             xml::SetAttr(field, "Attributes", column.attributes);
@@ -134,12 +139,13 @@ RecordsetPtr PlainRecordSet(xml::Node fields) {
             continue;
         }
         const int type = IntAttr(field, "Type", adWChar);
-        int size = IntAttr(field, "DefinedSize", 0);
-        if (size == 0 && (type == adLongVarChar || type == adLongVarBinary)) {
-            size = kUnlimitedSize;
-        }
+        const int size = PacketDefinedSize(type, IntAttr(field, "DefinedSize", 0));
         const int given = IntAttr(field, "Attributes", adFldUpdatable);
         records->AppendField(name, type, size, (given & adFldUpdatable) ? given : 0);
+    }
+    // Field elements without a name are no columns: a packet of only those has none.
+    if (records->FieldCount() == 0) {
+        return nullptr;
     }
     records->Open();
     return records;
@@ -171,8 +177,8 @@ void PacketFromRecordSet(Recordset& records, xml::Node description, xml::Node de
 }
 
 RecordsetPtr RecordSetFromPacket(xml::Node packet) {
-    if (!packet || QString::fromUtf8(packet.name()).compare(QLatin1String("BVDataPacket"),
-                                                             Qt::CaseInsensitive) != 0) {
+    if (!packet || QString::fromUtf8(packet.name())
+                           .compare(QLatin1String("BVDataPacket"), Qt::CaseInsensitive) != 0) {
         return nullptr;
     }
     const xml::Node fields = FieldsOf(packet);
@@ -200,11 +206,12 @@ RecordsetPtr RecordSetFromPacket(xml::Node packet) {
             return std::make_shared<Recordset>();
         }
     }
+    if (!records) {
+        return nullptr;
+    }
     LoadRows(*records, xml::ChildNoCase(packet, QStringLiteral("RowData")), shaped, 0);
     // Loading leaves the last record current; a new record set starts at its first.
-    if (records->IsOpen()) {
-        records->MoveFirst();
-    }
+    records->MoveFirst();
     return records;
 }
 
@@ -238,8 +245,8 @@ void LoadRows(Recordset& records, xml::Node rowData, bool shaped, int parentNumb
         if (shaped) {
             // Every nested RowData child fills the chapter it names.
             for (const xml::Node nested : xml::ChildElements(row)) {
-                if (QString::fromUtf8(nested.name()).compare(QLatin1String("RowData"),
-                                                             Qt::CaseInsensitive) != 0) {
+                if (QString::fromUtf8(nested.name())
+                        .compare(QLatin1String("RowData"), Qt::CaseInsensitive) != 0) {
                     continue;
                 }
                 const auto name = xml::AttrNoCase(nested, QStringLiteral("Field"));
@@ -255,6 +262,20 @@ void LoadRows(Recordset& records, xml::Node rowData, bool shaped, int parentNumb
     }
 }
 
+namespace {
+
+// The element child at an index (from 0), or a null node.
+xml::Node ElementAt(xml::Node parent, int index) {
+    for (xml::Node child = parent.first_child(); child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_element && index-- == 0) {
+            return child;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
 QVariant PacketValue(xml::Node packet, int record, const QString& column,
                      const QString& nestedColumn, int nestedRecord) {
     const xml::Node fields = xml::ChildPath(packet, "MetaData/Fields");
@@ -262,22 +283,17 @@ QVariant PacketValue(xml::Node packet, int record, const QString& column,
     if (!fields || !rowData || record < 0) {
         return {};
     }
-    const std::vector<xml::Node> rows = xml::ChildElements(rowData);
-    if (record >= static_cast<int>(rows.size())) {
-        return {};
-    }
-    xml::Node row = rows[static_cast<size_t>(record)];
+    xml::Node row = ElementAt(rowData, record);
     xml::Node field = xml::ChildWithAttrNoCase(fields, "Field", "Name", column);
     QString name = column;
     if (!nestedColumn.isEmpty() && nestedRecord >= 0) {
-        const std::vector<xml::Node> nestedRows = xml::ChildElements(xml::Child(row, "RowData"));
-        if (nestedRecord >= static_cast<int>(nestedRows.size())) {
-            return {};
-        }
-        row = nestedRows[static_cast<size_t>(nestedRecord)];
-        field = xml::ChildWithAttrNoCase(xml::Child(field, "Fields"), "Field", "Name",
-                                         nestedColumn);
+        row = ElementAt(xml::Child(row, "RowData"), nestedRecord);
+        field =
+            xml::ChildWithAttrNoCase(xml::Child(field, "Fields"), "Field", "Name", nestedColumn);
         name = nestedColumn;
+    }
+    if (!row) {
+        return {};
     }
     const auto text = xml::AttrNoCase(row, name);
     if (!text) {
@@ -306,7 +322,9 @@ QString TransAdoToXml(const RecordsetPtr& records, const QString& description) {
     return TransAdoToXml(records, given ? doc.Root() : xml::Node());
 }
 
-RecordsetPtr TransXmlToAdo(xml::Node packet) { return RecordSetFromPacket(packet); }
+RecordsetPtr TransXmlToAdo(xml::Node packet) {
+    return RecordSetFromPacket(packet);
+}
 
 RecordsetPtr TransXmlToAdo(const QString& packet) {
     xml::Document doc;

@@ -26,6 +26,10 @@ int IntAttrOr(xml::Node node, const char* name, int fallback) {
 
 } // namespace
 
+int PacketDefinedSize(int type, int size) {
+    return size == 0 && (type == adLongVarChar || type == adLongVarBinary) ? kUnlimitedSize : size;
+}
+
 QString ShapeCommandOf(xml::Node fields, const QString& relation, int depth) {
     if (depth > kMaxShapeDepth) {
         return {};
@@ -47,7 +51,8 @@ QString ShapeCommandOf(xml::Node fields, const QString& relation, int depth) {
             continue;
         }
         columns << QStringLiteral("NEW %1 AS %2")
-                       .arg(AdoTypeName(type, IntAttrOr(field, "DefinedSize", 0)),
+                       .arg(AdoTypeName(
+                                type, PacketDefinedSize(type, IntAttrOr(field, "DefinedSize", 0))),
                             ColumnName(name));
     }
     if (columns.isEmpty() && nested.isEmpty()) {
@@ -62,7 +67,8 @@ QString ShapeCommandOf(xml::Node fields, const QString& relation, int depth) {
         command += QLatin1Char(',') + nested.join(QLatin1Char(','));
     }
     if (!relation.isEmpty()) {
-        command = QStringLiteral("(%1) AS %2 RELATE %3 TO %3").arg(command, ColumnName(relation), id);
+        command =
+            QStringLiteral("(%1) AS %2 RELATE %3 TO %3").arg(command, ColumnName(relation), id);
     }
     return command;
 }

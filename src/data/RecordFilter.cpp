@@ -194,8 +194,8 @@ private:
             const QString date = text_.mid(at_ + 1, end - at_ - 1).trimmed();
             at_ = end + 1;
             QDateTime value = QDateTime::fromString(date, Qt::ISODate);
-            for (const char* format : {"yyyy-M-d H:m:s", "yyyy-M-d H:m", "yyyy-M-d", "yyyy/M/d",
-                                       "M/d/yyyy"}) {
+            for (const char* format :
+                 {"yyyy-M-d H:m:s", "yyyy-M-d H:m", "yyyy-M-d", "yyyy/M/d", "M/d/yyyy"}) {
                 if (!value.isValid()) {
                     value = QDateTime::fromString(date, QLatin1String(format));
                 }
@@ -263,7 +263,9 @@ RecordFilter::RecordFilter(const QString& criteria, const RecordTable& table)
 
 RecordFilter::~RecordFilter() = default;
 
-bool RecordFilter::Matches(const std::vector<QVariant>& row) const { return root_->Matches(row); }
+bool RecordFilter::Matches(const std::vector<QVariant>& row) const {
+    return root_->Matches(row);
+}
 
 RecordSort::RecordSort(const QString& order, const RecordTable& table) {
     for (const QString& part : order.split(QLatin1Char(','), Qt::SkipEmptyParts)) {

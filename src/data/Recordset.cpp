@@ -84,9 +84,8 @@ const std::vector<int>& Recordset::View() const {
     }
     if (!sort_.isEmpty()) {
         const RecordSort sort(sort_, *table_);
-        std::stable_sort(view_.begin(), view_.end(), [&](int a, int b) {
-            return sort.Less(table_->rows[a], table_->rows[b]);
-        });
+        std::stable_sort(view_.begin(), view_.end(),
+                         [&](int a, int b) { return sort.Less(table_->rows[a], table_->rows[b]); });
     }
     viewVersion_ = table_->version;
     viewRows_ = rowCount;
@@ -141,7 +140,9 @@ qint64 Recordset::RecordCount() const {
     return static_cast<qint64>(View().size());
 }
 
-qint64 Recordset::AbsolutePosition() const { return IsBOF() || IsEOF() ? -1 : position_ + 1; }
+qint64 Recordset::AbsolutePosition() const {
+    return IsBOF() || IsEOF() ? -1 : position_ + 1;
+}
 
 void Recordset::SetAbsolutePosition(qint64 position) {
     RequireOpen();
@@ -151,7 +152,9 @@ void Recordset::SetAbsolutePosition(qint64 position) {
     position_ = position - 1;
 }
 
-QVariant Recordset::Bookmark() const { return QVariant(qint64(CurrentRow()) + 1); }
+QVariant Recordset::Bookmark() const {
+    return QVariant(qint64(CurrentRow()) + 1);
+}
 
 void Recordset::SetBookmark(const QVariant& bookmark) {
     RequireOpen();

@@ -60,12 +60,14 @@ public:
     bool Supports(int options) const;
     const std::shared_ptr<RecordTable>& Table() const { return table_; }
 
-    // --- columns ----------------------------------------------------------------------------------
+    // --- columns
+    // ----------------------------------------------------------------------------------
     int FieldCount() const { return static_cast<int>(table_->fields.size()); }
     const RecordsetField& Field(int column) const { return table_->fields.at(column); }
     int FieldIndex(const QString& name) const { return table_->FieldIndex(name); }
 
-    // --- cursor -----------------------------------------------------------------------------------
+    // --- cursor
+    // -----------------------------------------------------------------------------------
     bool IsBOF() const;
     bool IsEOF() const;
     void MoveFirst();
@@ -91,8 +93,9 @@ public:
     void AddNew();
     void Update() {}
 
-    // --- views ------------------------------------------------------------------------------------
-    // Another cursor over the same rows, with the same filter and sort.
+    // --- views
+    // ------------------------------------------------------------------------------------ Another
+    // cursor over the same rows, with the same filter and sort.
     RecordsetPtr Clone() const;
     const QString& Filter() const { return filter_; }
     void SetFilter(const QString& criteria);

@@ -191,7 +191,9 @@ private:
 
 } // namespace
 
-ShapeCommand ShapeCommand::Parse(const QString& text) { return ShapeParser(text).ParseAll(); }
+ShapeCommand ShapeCommand::Parse(const QString& text) {
+    return ShapeParser(text).ParseAll();
+}
 
 bool ShapeCommand::IsShape(const QString& text) {
     const QString trimmed = text.trimmed();

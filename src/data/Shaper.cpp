@@ -32,8 +32,7 @@ QString KeyOf(const std::vector<QVariant>& row, const std::vector<int>& columns)
     return key;
 }
 
-void AppendChapter(RecordTable& parent, const ShapeItem& item,
-                   std::shared_ptr<RecordTable> child) {
+void AppendChapter(RecordTable& parent, const ShapeItem& item, std::shared_ptr<RecordTable> child) {
     std::vector<QString> parentNames;
     std::vector<QString> childNames;
     for (const auto& [parentColumn, childColumn] : item.relations) {
@@ -51,8 +50,8 @@ void AppendChapter(RecordTable& parent, const ShapeItem& item,
     parent.fields.append(RecordsetField{item.name, adChapter, 0, 0, child});
     for (std::vector<QVariant>& row : parent.rows) {
         const auto found = byKey.constFind(KeyOf(row, parentColumns));
-        auto rows = std::make_shared<std::vector<int>>(
-            found == byKey.cend() ? std::vector<int>() : *found);
+        auto rows =
+            std::make_shared<std::vector<int>>(found == byKey.cend() ? std::vector<int>() : *found);
         row.push_back(QVariant::fromValue(ChapterRows(rows)));
     }
 }

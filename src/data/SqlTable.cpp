@@ -30,55 +30,87 @@ int DeclaredSize(const QString& declared) {
 // A declared type name for a PostgreSQL type number.
 QString PostgresTypeName(int oid) {
     switch (oid) {
-    case 16: return QStringLiteral("BOOLEAN");
-    case 17: return QStringLiteral("BYTEA");
-    case 20: return QStringLiteral("BIGINT");
-    case 21: return QStringLiteral("SMALLINT");
-    case 23: return QStringLiteral("INTEGER");
-    case 25: return QStringLiteral("TEXT");
+    case 16:
+        return QStringLiteral("BOOLEAN");
+    case 17:
+        return QStringLiteral("BYTEA");
+    case 20:
+        return QStringLiteral("BIGINT");
+    case 21:
+        return QStringLiteral("SMALLINT");
+    case 23:
+        return QStringLiteral("INTEGER");
+    case 25:
+        return QStringLiteral("TEXT");
     case 700:
-    case 701: return QStringLiteral("DOUBLE");
-    case 790: return QStringLiteral("MONEY");
-    case 1042: return QStringLiteral("CHAR");
-    case 1043: return QStringLiteral("VARCHAR");
-    case 1082: return QStringLiteral("DATE");
-    case 1083: return QStringLiteral("TIME");
+    case 701:
+        return QStringLiteral("DOUBLE");
+    case 790:
+        return QStringLiteral("MONEY");
+    case 1042:
+        return QStringLiteral("CHAR");
+    case 1043:
+        return QStringLiteral("VARCHAR");
+    case 1082:
+        return QStringLiteral("DATE");
+    case 1083:
+        return QStringLiteral("TIME");
     case 1114:
-    case 1184: return QStringLiteral("TIMESTAMP");
-    case 1700: return QStringLiteral("NUMERIC");
-    default: return {};
+    case 1184:
+        return QStringLiteral("TIMESTAMP");
+    case 1700:
+        return QStringLiteral("NUMERIC");
+    default:
+        return {};
     }
 }
 
 // A declared type name for an ODBC SQL type number.
 QString OdbcTypeName(int sqlType) {
     switch (sqlType) {
-    case -7: return QStringLiteral("BIT");
-    case -6: return QStringLiteral("TINYINT");
-    case -5: return QStringLiteral("BIGINT");
-    case -4: return QStringLiteral("BLOB");
-    case -3: return QStringLiteral("VARBINARY");
-    case -2: return QStringLiteral("BINARY");
+    case -7:
+        return QStringLiteral("BIT");
+    case -6:
+        return QStringLiteral("TINYINT");
+    case -5:
+        return QStringLiteral("BIGINT");
+    case -4:
+        return QStringLiteral("BLOB");
+    case -3:
+        return QStringLiteral("VARBINARY");
+    case -2:
+        return QStringLiteral("BINARY");
     case -1:
-    case -10: return QStringLiteral("TEXT");
+    case -10:
+        return QStringLiteral("TEXT");
     case 1:
-    case -8: return QStringLiteral("CHAR");
+    case -8:
+        return QStringLiteral("CHAR");
     case 2:
-    case 3: return QStringLiteral("NUMERIC");
-    case 4: return QStringLiteral("INTEGER");
-    case 5: return QStringLiteral("SMALLINT");
+    case 3:
+        return QStringLiteral("NUMERIC");
+    case 4:
+        return QStringLiteral("INTEGER");
+    case 5:
+        return QStringLiteral("SMALLINT");
     case 6:
     case 7:
-    case 8: return QStringLiteral("DOUBLE");
+    case 8:
+        return QStringLiteral("DOUBLE");
     case 9:
-    case 91: return QStringLiteral("DATE");
+    case 91:
+        return QStringLiteral("DATE");
     case 10:
-    case 92: return QStringLiteral("TIME");
+    case 92:
+        return QStringLiteral("TIME");
     case 11:
-    case 93: return QStringLiteral("TIMESTAMP");
+    case 93:
+        return QStringLiteral("TIMESTAMP");
     case 12:
-    case -9: return QStringLiteral("VARCHAR");
-    default: return {};
+    case -9:
+        return QStringLiteral("VARCHAR");
+    default:
+        return {};
     }
 }
 
@@ -106,8 +138,9 @@ ColumnType ColumnTypeOfValues(const QSqlField& field) {
     case QMetaType::QDateTime:
         return {adDBTimeStamp, 16, kNullable | adFldFixed};
     default:
-        return field.length() > 0 ? ColumnType{adVarWChar, field.length(), kNullable}
-                                  : ColumnType{adLongVarWChar, kUnlimitedSize, kNullable | adFldLong};
+        return field.length() > 0
+                   ? ColumnType{adVarWChar, field.length(), kNullable}
+                   : ColumnType{adLongVarWChar, kUnlimitedSize, kNullable | adFldLong};
     }
 }
 
@@ -217,7 +250,7 @@ QVariant ColumnValue(const QVariant& raw, int type) {
     case adUnsignedTinyInt: {
         const qint64 value = raw.toLongLong();
         return value >= INT_MIN && value <= INT_MAX ? QVariant(static_cast<int>(value))
-                                                     : QVariant(value);
+                                                    : QVariant(value);
     }
     case adBigInt:
         return raw.toLongLong();
@@ -281,11 +314,10 @@ std::shared_ptr<RecordTable> QueryTable(const QSqlDatabase& db, const QString& s
     for (int i = 0; i < record.count(); ++i) {
         const QSqlField field = record.field(i);
         const QString declared = DeclaredTypeOf(query, field, i);
-        const ColumnType type = declared.isEmpty()
-                                    ? ColumnTypeOfValues(field)
-                                    : ColumnTypeOfDeclared(declared, field.length());
-        table->fields.append(
-            RecordsetField{field.name(), type.type, type.size, type.attributes | adFldUpdatable, nullptr});
+        const ColumnType type = declared.isEmpty() ? ColumnTypeOfValues(field)
+                                                   : ColumnTypeOfDeclared(declared, field.length());
+        table->fields.append(RecordsetField{field.name(), type.type, type.size,
+                                            type.attributes | adFldUpdatable, nullptr});
     }
     while (query.next()) {
         std::vector<QVariant> row;

@@ -38,7 +38,9 @@ QDateTime DateTimeOf(const QVariant& value) {
     return value.toDateTime();
 }
 
-template <typename T> int Order(const T& a, const T& b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int Order(const T& a, const T& b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 
 } // namespace
 

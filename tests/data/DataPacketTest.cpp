@@ -208,6 +208,22 @@ TEST(PacketShapes, SeveralChaptersOnOneLevelAllKeepTheirRecords) {
     EXPECT_EQ(records->Chapter(b)->Value(QStringLiteral("y")).toInt(), 4);
 }
 
+TEST(PacketShapes, EmptyShapedRecordsKeepTheirShape) {
+    const QString packet = QStringLiteral(
+        "<BVDataPacket DataShape=\"-1\"><MetaData><Fields><Field Name=\"Memo\" Type=\"201\" "
+        "DefinedSize=\"2147483647\" Attributes=\"228\"/><Field Name=\"Items\" "
+        "Type=\"136\"><Fields><Field Name=\"Qty\" Type=\"3\" Attributes=\"116\"/></Fields>"
+        "</Field></Fields></MetaData><RowData/></BVDataPacket>");
+    RecordsetPtr records = TransXmlToAdo(packet);
+    ASSERT_TRUE(records && records->IsOpen());
+    EXPECT_EQ(records->RecordCount(), 0);
+    EXPECT_EQ(TransAdoToXml(records, QString()), packet);
+    // A long text column written without a size holds any length, shaped or not.
+    RecordsetPtr unsized = TransXmlToAdo(QString(packet).remove(QStringLiteral(
+        " DefinedSize=\"2147483647\"")));
+    EXPECT_EQ(unsized->Field(1).definedSize, kUnlimitedSize);
+}
+
 TEST(PacketShapes, PlainPacketsEdgeCases) {
     // Lower-case root: converted, but no field description.
     const QString lower = QStringLiteral(
@@ -236,6 +252,9 @@ TEST(PacketShapes, PlainPacketsEdgeCases) {
          "</BVDataPacket>",
          false},
         {"<BVDataPacket><MetaData><Fields><Field Name=\"c\" Type=\"136\"/></Fields></MetaData>"
+         "</BVDataPacket>",
+         false},
+        {"<BVDataPacket><MetaData><Fields><Field Nam=\"a\"/></Fields></MetaData>"
          "</BVDataPacket>",
          false},
         {"<BVDataPacket><MetaData><Fields><Field Name=\"a\"/></Fields></MetaData>"
