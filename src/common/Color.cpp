@@ -156,8 +156,8 @@ TColor ColorFromText(const QString& text) {
         bool ok = !digits.isEmpty() && digits.size() <= 8;
         for (QChar c : digits) {
             const char16_t u = c.unicode();
-            ok = ok && ((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') ||
-                        (u >= u'A' && u <= u'F'));
+            ok = ok &&
+                 ((u >= u'0' && u <= u'9') || (u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F'));
         }
         if (ok) {
             const quint32 bits = digits.toUInt(nullptr, 16);

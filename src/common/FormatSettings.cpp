@@ -109,6 +109,8 @@ const FormatSettings& UserFormatSettings() {
     return *Override();
 }
 
-void SetUserFormatSettings(const FormatSettings& settings) { Override() = settings; }
+void SetUserFormatSettings(const FormatSettings& settings) {
+    Override() = settings;
+}
 
 } // namespace vevezo

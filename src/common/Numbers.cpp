@@ -8,7 +8,9 @@
 
 namespace vevezo {
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double RoundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 int RoundToInt(double value) {
     const double r = std::nearbyint(value);

@@ -8,7 +8,9 @@ namespace {
 int g_screenPixelsPerInch = 96;
 }
 
-int ScreenPixelsPerInch() { return g_screenPixelsPerInch; }
+int ScreenPixelsPerInch() {
+    return g_screenPixelsPerInch;
+}
 
 void SetScreenPixelsPerInch(int pixelsPerInch) {
     if (pixelsPerInch > 0) {
@@ -16,7 +18,9 @@ void SetScreenPixelsPerInch(int pixelsPerInch) {
     }
 }
 
-long double DesignScale() { return static_cast<long double>(g_screenPixelsPerInch) / 254.0L; }
+long double DesignScale() {
+    return static_cast<long double>(g_screenPixelsPerInch) / 254.0L;
+}
 
 int TenthsMmToPixels(long double tenths) {
     return static_cast<int>(std::nearbyint(tenths * DesignScale()));

@@ -17,11 +17,17 @@ Currency Currency::FromDouble(double value) {
     return Currency{static_cast<qint64>(scaled)};
 }
 
-QVariant NullValue() { return QVariant::fromValue(Null{}); }
+QVariant NullValue() {
+    return QVariant::fromValue(Null{});
+}
 
-bool IsEmpty(const QVariant& value) { return !value.isValid(); }
+bool IsEmpty(const QVariant& value) {
+    return !value.isValid();
+}
 
-bool IsNull(const QVariant& value) { return value.metaType() == QMetaType::fromType<Null>(); }
+bool IsNull(const QVariant& value) {
+    return value.metaType() == QMetaType::fromType<Null>();
+}
 
 int VarTypeOf(const QVariant& value) {
     if (!value.isValid()) {

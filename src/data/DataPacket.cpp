@@ -7,6 +7,7 @@
 #include "data/PacketShape.h"
 #include "data/PacketText.h"
 
+#include <QHash>
 #include <cstring>
 
 namespace vevezo {
@@ -218,6 +219,18 @@ RecordsetPtr RecordSetFromPacket(xml::Node packet) {
 void LoadRows(Recordset& records, xml::Node rowData, bool shaped, int parentNumber) {
     const int idColumn = shaped ? records.FieldIndex(QLatin1String(kShapeIdColumn)) : -1;
     int counter = 0;
+    // Attribute names repeat on every row: each is matched to its column once.
+    QHash<QByteArray, int> columnOf;
+    const auto columnFor = [&](const char* name) {
+        const QByteArray key(name);
+        const auto found = columnOf.constFind(key);
+        if (found != columnOf.cend()) {
+            return *found;
+        }
+        const int column = records.FieldIndex(QString::fromUtf8(key));
+        columnOf.insert(key, column);
+        return column;
+    };
     for (const xml::Node row : xml::ChildElements(rowData)) {
         records.AddNew();
         int number = parentNumber;
@@ -226,7 +239,7 @@ void LoadRows(Recordset& records, xml::Node rowData, bool shaped, int parentNumb
             records.SetValue(idColumn, number);
         }
         for (pugi::xml_attribute a = row.first_attribute(); a; a = a.next_attribute()) {
-            const int column = records.FieldIndex(QString::fromUtf8(a.name()));
+            const int column = columnFor(a.name());
             if (column < 0 || records.Field(column).type == adChapter) {
                 continue;
             }

@@ -1,5 +1,6 @@
 #include "data/FormatValue.h"
 
+#include "common/DateTimeValue.h"
 #include "common/VariantType.h"
 #include "data/BoolText.h"
 #include "data/ChineseMoney.h"
@@ -9,18 +10,6 @@
 namespace vevezo {
 
 namespace {
-
-// A time without a date lies on the day the automation date numbering starts from.
-QDateTime DateTimeOf(const QVariant& value) {
-    switch (value.metaType().id()) {
-    case QMetaType::QDate:
-        return QDateTime(value.toDate(), QTime(0, 0));
-    case QMetaType::QTime:
-        return QDateTime(QDate(1899, 12, 30), value.toTime());
-    default:
-        return value.toDateTime();
-    }
-}
 
 QString FormatNumberValue(const QString& format, const QVariant& value, int type,
                           const FormatSettings& settings) {
@@ -62,7 +51,7 @@ QVariant FormatValue(const QString& format, const QVariant& value, const FormatS
         }
         return FormatNumberValue(format, value, type, settings);
     case varDate:
-        return FormatDateTime(format, DateTimeOf(value), settings);
+        return FormatDateTime(format, DateTimeOfValue(value), settings);
     case varBoolean:
         return BoolText(format, value.toBool());
     default:

@@ -1,5 +1,6 @@
 #include "data/PacketText.h"
 
+#include "common/DateTimeValue.h"
 #include "common/Numbers.h"
 #include "common/VariantType.h"
 #include "data/AdoTypes.h"
@@ -13,20 +14,6 @@
 namespace vevezo {
 
 namespace {
-
-// The day a time without a date belongs to in the automation date system.
-const QDate kZeroDay(1899, 12, 30);
-
-QDateTime AsDateTime(const QVariant& value) {
-    switch (value.metaType().id()) {
-    case QMetaType::QDate:
-        return QDateTime(value.toDate(), QTime(0, 0));
-    case QMetaType::QTime:
-        return QDateTime(kZeroDay, value.toTime());
-    default:
-        return value.toDateTime();
-    }
-}
 
 std::optional<QTime> ParseTime(const QString& text, const FormatSettings& settings) {
     QString rest = text.trimmed();
@@ -84,7 +71,7 @@ std::optional<QDateTime> ParseDateTime(const QString& text, const FormatSettings
     if (!day.isValid() || !time) {
         return std::nullopt;
     }
-    return QDateTime(day, *time);
+    return NaiveDateTime(day, *time);
 }
 
 std::optional<double> ParseNumber(const QString& text) {
@@ -133,7 +120,7 @@ QString PacketValueText(const QVariant& value, int type) {
     }
     const FormatSettings& settings = PacketDateSettings();
     if (IsDateType(type)) {
-        const QDateTime moment = AsDateTime(value);
+        const QDateTime moment = DateTimeOfValue(value);
         if (!moment.isValid()) {
             return value.toString();
         }
@@ -144,7 +131,7 @@ QString PacketValueText(const QVariant& value, int type) {
         return text;
     }
     if (type == adDBTime) {
-        const QDateTime moment = AsDateTime(value);
+        const QDateTime moment = DateTimeOfValue(value);
         return moment.isValid() ? FormatDateTime(settings.longTimeFormat, moment, settings)
                                 : value.toString();
     }

@@ -233,6 +233,15 @@ void Recordset::AddNew() {
     if (rows_) {
         rows_->push_back(index);
     }
+    if (filter_.isEmpty() && sort_.isEmpty() && viewVersion_ == table_->version - 1 &&
+        viewRows_ + 1 == (rows_ ? rows_->size() : table_->rows.size())) {
+        // Records added one by one (loading a packet) extend the view instead of rebuilding it.
+        view_.push_back(index);
+        viewVersion_ = table_->version;
+        viewRows_ = view_.size();
+        position_ = static_cast<qint64>(view_.size()) - 1;
+        return;
+    }
     const std::vector<int>& view = View();
     const auto found = std::find(view.begin(), view.end(), index);
     position_ = found == view.end() ? static_cast<qint64>(view.size()) : found - view.begin();

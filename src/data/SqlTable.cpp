@@ -1,5 +1,6 @@
 #include "data/SqlTable.h"
 
+#include "common/DateTimeValue.h"
 #include "common/Error.h"
 #include "common/Messages.h"
 #include "common/VariantType.h"
@@ -168,18 +169,19 @@ QString DeclaredTypeOf(const QSqlQuery& query, const QSqlField& field, int colum
 }
 
 QDateTime DateTimeFromText(const QString& text) {
-    QString iso = text.trimmed();
-    if (iso.size() > 10 && iso[10] == u' ') {
-        iso[10] = u'T';
+    const QString iso = text.trimmed();
+    const QDate date = QDate::fromString(iso.left(10), Qt::ISODate);
+    if (!date.isValid()) {
+        return {};
     }
-    QDateTime value = QDateTime::fromString(iso, Qt::ISODateWithMs);
-    if (!value.isValid()) {
-        const QDate date = QDate::fromString(iso.left(10), Qt::ISODate);
-        if (date.isValid()) {
-            value = QDateTime(date, QTime(0, 0));
-        }
+    if (iso.size() == 10) {
+        return NaiveDateTime(date);
     }
-    return value;
+    if (iso[10] != u' ' && iso[10] != u'T') {
+        return {};
+    }
+    const QTime time = QTime::fromString(iso.mid(11), Qt::ISODateWithMs);
+    return time.isValid() ? NaiveDateTime(date, time) : QDateTime();
 }
 
 } // namespace
@@ -289,7 +291,7 @@ QVariant ColumnValue(const QVariant& raw, int type) {
     case adDBTimeStamp:
     case adDate: {
         if (raw.metaType().id() == QMetaType::QDateTime) {
-            return raw;
+            return DateTimeOfValue(raw);
         }
         const QDateTime value = DateTimeFromText(raw.toString());
         return value.isValid() ? QVariant(value) : QVariant(raw.toString());

@@ -1,5 +1,6 @@
 #include "data/ValueCompare.h"
 
+#include "common/DateTimeValue.h"
 #include "common/VariantType.h"
 
 #include <QDateTime>
@@ -26,16 +27,6 @@ bool IsNumberType(int varType) {
     default:
         return false;
     }
-}
-
-QDateTime DateTimeOf(const QVariant& value) {
-    if (value.metaType().id() == QMetaType::QDate) {
-        return QDateTime(value.toDate(), QTime(0, 0));
-    }
-    if (value.metaType().id() == QMetaType::QTime) {
-        return QDateTime(QDate(1899, 12, 30), value.toTime());
-    }
-    return value.toDateTime();
 }
 
 template <typename T> int Order(const T& a, const T& b) {
@@ -73,7 +64,7 @@ int CompareValues(const QVariant& a, const QVariant& b) {
         return Order(*NumberOf(a), *NumberOf(b));
     }
     if (ta == varDate && tb == varDate) {
-        return Order(DateTimeOf(a), DateTimeOf(b));
+        return Order(DateTimeOfValue(a), DateTimeOfValue(b));
     }
     if (ta == varBoolean && tb == varBoolean) {
         return Order(a.toBool(), b.toBool());
@@ -100,7 +91,7 @@ QString ValueKey(const QVariant& value) {
         return QStringLiteral("n:") + QString::number(*number, 'g', 17);
     }
     if (VarTypeOf(value) == varDate) {
-        return QStringLiteral("d:") + DateTimeOf(value).toString(Qt::ISODateWithMs);
+        return QStringLiteral("d:") + DateTimeOfValue(value).toString(Qt::ISODateWithMs);
     }
     return QStringLiteral("s:") + value.toString();
 }

@@ -1,12 +1,13 @@
-#include "common/Error.h"
-#include "common/VariantType.h"
-#include "data/Connection.h"
 #include "data/DataPacket.h"
-#include "data/FieldDescription.h"
-#include "data/PacketText.h"
 
 #include "SqliteFixture.h"
 #include "TestSupport.h"
+#include "common/DateTimeValue.h"
+#include "common/Error.h"
+#include "common/VariantType.h"
+#include "data/Connection.h"
+#include "data/FieldDescription.h"
+#include "data/PacketText.h"
 
 #include <QDateTime>
 #include <gtest/gtest.h>
@@ -51,7 +52,7 @@ TEST_F(Packets, RecordSetWritesEveryValueForm) {
     EXPECT_EQ(back->Value(QStringLiteral("data")).toByteArray(),
               records->Value(QStringLiteral("data")).toByteArray());
     EXPECT_EQ(back->Value(QStringLiteral("at")).toDateTime(),
-              QDateTime(QDate(2024, 1, 5), QTime(13, 30)));
+              NaiveDateTime(QDate(2024, 1, 5), QTime(13, 30)));
     EXPECT_EQ(PacketOf(back), PacketOf(records)); // and the packet of the copy is the same text
 }
 
@@ -61,7 +62,8 @@ TEST_F(Packets, FieldListAndTypesSurviveARoundTrip) {
     const QString packet = PacketOf(kinds);
     EXPECT_TRUE(packet.startsWith(QStringLiteral(
         "<BVDataPacket><MetaData><Fields><Field Name=\"i\" Type=\"3\" Attributes=\"")));
-    EXPECT_TRUE(packet.contains(QStringLiteral("<Field Name=\"v\" Type=\"202\" DefinedSize=\"20\"")));
+    EXPECT_TRUE(
+        packet.contains(QStringLiteral("<Field Name=\"v\" Type=\"202\" DefinedSize=\"20\"")));
     EXPECT_TRUE(packet.contains(QStringLiteral(
         "<Row i=\"7\" b=\"9000000000\" r=\"1.5\" d=\"2.25\" n=\"12.34\" m=\"5.5\" v=\"abc\" "
         "c=\"ab\" t=\"long text\" bl=\"00FF10\" dt=\"2024-1-5\" tm=\"13:30:00\" "
@@ -70,11 +72,10 @@ TEST_F(Packets, FieldListAndTypesSurviveARoundTrip) {
     ASSERT_TRUE(back);
     for (int i = 0; i < kinds->FieldCount(); ++i) {
         EXPECT_EQ(back->Field(i).type, kinds->Field(i).type) << i;
-        EXPECT_EQ(back->Field(i).definedSize, IsCharType(kinds->Field(i).type)
-                                                  ? kinds->Field(i).definedSize
-                                                  : (kinds->Field(i).type == adLongVarBinary
-                                                         ? kUnlimitedSize
-                                                         : 0))
+        EXPECT_EQ(back->Field(i).definedSize,
+                  IsCharType(kinds->Field(i).type)
+                      ? kinds->Field(i).definedSize
+                      : (kinds->Field(i).type == adLongVarBinary ? kUnlimitedSize : 0))
             << i;
     }
     EXPECT_EQ(back->Value(QStringLiteral("b")).toLongLong(), 9000000000LL);
@@ -98,11 +99,11 @@ TEST(PacketValues, TextToValueByColumnType) {
         {"True", adBoolean, QVariant(true)},
         {"0", adBoolean, QVariant(false)},
         {"maybe", adBoolean, QVariant(false)},
-        {"2024-1-5", adDate, QVariant(QDateTime(QDate(2024, 1, 5), QTime(0, 0)))},
+        {"2024-1-5", adDate, QVariant(NaiveDateTime(QDate(2024, 1, 5)))},
         {"2024-01-05 13:30:00", adDBTimeStamp,
-         QVariant(QDateTime(QDate(2024, 1, 5), QTime(13, 30)))},
+         QVariant(NaiveDateTime(QDate(2024, 1, 5), QTime(13, 30)))},
         {"2024-1-5 下午 1:30:00", adDBTimeStamp,
-         QVariant(QDateTime(QDate(2024, 1, 5), QTime(13, 30)))},
+         QVariant(NaiveDateTime(QDate(2024, 1, 5), QTime(13, 30)))},
         {"5 Jan 2024", adDate, QVariant(QStringLiteral("5 Jan 2024"))},
         {"13:30:00", adDBTime, QVariant(QTime(13, 30))},
         {"\r\n    0A0B\r\n    0C", adLongVarBinary, QVariant(QByteArray("\x0a\x0b\x0c"))},
@@ -126,7 +127,8 @@ TEST_F(Packets, DescriptionFiltersColumnsAndCopiesDisplayData) {
     const xml::Node packet = Parse(doc, PacketOf(customers, description));
     EXPECT_EQ(xml::AttrOr(packet, "Name"), QStringLiteral("Customers"));
     EXPECT_EQ(xml::AttrOr(packet, "Caption"), QStringLiteral("客户"));
-    const std::vector<xml::Node> fields = xml::ChildElements(xml::ChildPath(packet, "MetaData/Fields"));
+    const std::vector<xml::Node> fields =
+        xml::ChildElements(xml::ChildPath(packet, "MetaData/Fields"));
     ASSERT_EQ(fields.size(), 2u);
     EXPECT_EQ(xml::Serialize(fields[0]),
               QStringLiteral("<Field Name=\"name\" Caption=\"名称\" Alignment=\"2\" Type=\"202\" "
@@ -219,8 +221,8 @@ TEST(PacketShapes, EmptyShapedRecordsKeepTheirShape) {
     EXPECT_EQ(records->RecordCount(), 0);
     EXPECT_EQ(TransAdoToXml(records, QString()), packet);
     // A long text column written without a size holds any length, shaped or not.
-    RecordsetPtr unsized = TransXmlToAdo(QString(packet).remove(QStringLiteral(
-        " DefinedSize=\"2147483647\"")));
+    RecordsetPtr unsized =
+        TransXmlToAdo(QString(packet).remove(QStringLiteral(" DefinedSize=\"2147483647\"")));
     EXPECT_EQ(unsized->Field(1).definedSize, kUnlimitedSize);
 }
 
@@ -273,13 +275,13 @@ TEST(PacketShapes, PlainPacketsEdgeCases) {
 
 TEST(PacketValues, LookupByRecordAndColumn) {
     xml::Document doc;
-    const xml::Node packet = Parse(
-        doc, QStringLiteral(
-                 "<BVDataPacket DataShape=\"-1\"><MetaData><Fields><Field Name=\"Amount\" "
-                 "Type=\"5\"/><Field Name=\"Items\" Type=\"136\"><Fields><Field Name=\"Qty\" "
-                 "Type=\"3\"/></Fields></Field></Fields></MetaData><RowData>\n"
-                 "  <Row AMOUNT=\"1.5\" Name=\"a\"><RowData Field=\"Items\"><Row qty=\"4\"/>"
-                 "</RowData></Row>\n  <Row Amount=\"2\"/>\n</RowData></BVDataPacket>"));
+    const xml::Node packet =
+        Parse(doc, QStringLiteral(
+                       "<BVDataPacket DataShape=\"-1\"><MetaData><Fields><Field Name=\"Amount\" "
+                       "Type=\"5\"/><Field Name=\"Items\" Type=\"136\"><Fields><Field Name=\"Qty\" "
+                       "Type=\"3\"/></Fields></Field></Fields></MetaData><RowData>\n"
+                       "  <Row AMOUNT=\"1.5\" Name=\"a\"><RowData Field=\"Items\"><Row qty=\"4\"/>"
+                       "</RowData></Row>\n  <Row Amount=\"2\"/>\n</RowData></BVDataPacket>"));
     const struct {
         int record;
         const char* column;

@@ -1,9 +1,8 @@
+#include "SqliteFixture.h"
+#include "TestSupport.h"
 #include "common/Error.h"
 #include "data/Connection.h"
 #include "data/ShapeCommand.h"
-
-#include "SqliteFixture.h"
-#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +36,7 @@ TEST_F(Shaping, NestedShapesKeepEveryLevelRelated) {
         "APPEND ((SHAPE {SELECT * FROM orders ORDER BY id} "
         "         APPEND ({SELECT * FROM items ORDER BY id} RELATE id TO order_id) AS Items) "
         "        RELATE id TO customer) AS Orders"));
-    EXPECT_EQ(Tree(*customers, QStringLiteral("Orders")),
-              (QStringList{"1:10,11", "2:12", "3:"}));
+    EXPECT_EQ(Tree(*customers, QStringLiteral("Orders")), (QStringList{"1:10,11", "2:12", "3:"}));
     const int orders = customers->FieldIndex(QStringLiteral("orders"));
     EXPECT_EQ(customers->Field(orders).type, adChapter);
 
@@ -47,8 +45,7 @@ TEST_F(Shaping, NestedShapesKeepEveryLevelRelated) {
     EXPECT_EQ(Tree(*firstOrders, QStringLiteral("Items")), (QStringList{"10:100,101", "11:102"}));
     customers->MoveNext();
     RecordsetPtr secondOrders = customers->Value(orders).value<RecordsetPtr>();
-    EXPECT_EQ(Tree(*secondOrders, QStringLiteral("Items")),
-              (QStringList{"12:103,104,105"}));
+    EXPECT_EQ(Tree(*secondOrders, QStringLiteral("Items")), (QStringList{"12:103,104,105"}));
     customers->MoveNext();
     RecordsetPtr none = customers->Chapter(orders);
     EXPECT_TRUE(none->IsBOF() && none->IsEOF());
@@ -140,9 +137,9 @@ TEST(ShapingCommand, MalformedCommandsNameThePlace) {
 
 TEST_F(Shaping, RelationsMustNameExistingColumns) {
     Connection connection(Sqlite());
-    EXPECT_THROW(connection.Execute(QStringLiteral(
-                     "SHAPE {SELECT * FROM orders} APPEND ({SELECT * FROM items} "
-                     "RELATE nothing TO order_id) AS Items")),
+    EXPECT_THROW(connection.Execute(
+                     QStringLiteral("SHAPE {SELECT * FROM orders} APPEND ({SELECT * FROM items} "
+                                    "RELATE nothing TO order_id) AS Items")),
                  Error);
     EXPECT_THROW(connection.Execute(QStringLiteral("SHAPE {SELECT * FROM missing} APPEND "
                                                    "NEW adInteger AS X")),
