@@ -4,6 +4,7 @@
 #include "common/Numbers.h"
 #include "common/VariantType.h"
 #include "data/Connection.h"
+#include "data/PacketIndex.h"
 #include "data/PacketShape.h"
 #include "data/PacketText.h"
 
@@ -275,45 +276,9 @@ void LoadRows(Recordset& records, xml::Node rowData, bool shaped, int parentNumb
     }
 }
 
-namespace {
-
-// The element child at an index (from 0), or a null node.
-xml::Node ElementAt(xml::Node parent, int index) {
-    for (xml::Node child = parent.first_child(); child; child = child.next_sibling()) {
-        if (child.type() == pugi::node_element && index-- == 0) {
-            return child;
-        }
-    }
-    return {};
-}
-
-} // namespace
-
 QVariant PacketValue(xml::Node packet, int record, const QString& column,
                      const QString& nestedColumn, int nestedRecord) {
-    const xml::Node fields = xml::ChildPath(packet, "MetaData/Fields");
-    const xml::Node rowData = xml::Child(packet, "RowData");
-    if (!fields || !rowData || record < 0) {
-        return {};
-    }
-    xml::Node row = ElementAt(rowData, record);
-    xml::Node field = xml::ChildWithAttrNoCase(fields, "Field", "Name", column);
-    QString name = column;
-    if (!nestedColumn.isEmpty() && nestedRecord >= 0) {
-        row = ElementAt(xml::Child(row, "RowData"), nestedRecord);
-        field =
-            xml::ChildWithAttrNoCase(xml::Child(field, "Fields"), "Field", "Name", nestedColumn);
-        name = nestedColumn;
-    }
-    if (!row) {
-        return {};
-    }
-    const auto text = xml::AttrNoCase(row, name);
-    if (!text) {
-        return {};
-    }
-    const QString type = xml::AttrOr(field, "Type");
-    return ValueFromText(*text, type.isEmpty() ? adVarWChar : TryStrictInt(type).value_or(0));
+    return PacketIndex(packet).Value(record, column, nestedColumn, nestedRecord);
 }
 
 qint64 RecordCount(Recordset& records) {
