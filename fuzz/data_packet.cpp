@@ -18,8 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const vevezo::xml::Node packet = doc.Root();
     vevezo::DescriptionFromPacket(packet);
-    const vevezo::xml::Node field =
-        vevezo::xml::ChildPath(packet, "MetaData/Fields").first_child();
+    const vevezo::xml::Node field = vevezo::xml::ChildPath(packet, "MetaData/Fields").first_child();
     const QString column = vevezo::xml::AttrOr(field, "Name");
     for (int record = -1; record < 3; ++record) {
         vevezo::PacketValue(packet, record, column);

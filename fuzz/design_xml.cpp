@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString text =
-        vevezo::DecodeText(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    const QString text = vevezo::DecodeText(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
     vevezo::TRptDesigner page;
     try {
         if (!page.LoadDesignXML(text)) {

@@ -16,8 +16,7 @@ PacketIndex::PacketIndex(xml::Node packet) {
 }
 
 xml::Node PacketIndex::Record(int record) const {
-    return record >= 0 && record < RecordCount() ? rows_[static_cast<size_t>(record)]
-                                                 : xml::Node();
+    return record >= 0 && record < RecordCount() ? rows_[static_cast<size_t>(record)] : xml::Node();
 }
 
 int PacketIndex::TypeOf(const QString& column, const QString& nestedColumn) const {
@@ -28,8 +27,8 @@ int PacketIndex::TypeOf(const QString& column, const QString& nestedColumn) cons
     }
     xml::Node field = xml::ChildWithAttrNoCase(fields_, "Field", "Name", column);
     if (!nestedColumn.isEmpty()) {
-        field = xml::ChildWithAttrNoCase(xml::Child(field, "Fields"), "Field", "Name",
-                                         nestedColumn);
+        field =
+            xml::ChildWithAttrNoCase(xml::Child(field, "Fields"), "Field", "Name", nestedColumn);
     }
     const QString text = xml::AttrOr(field, "Type");
     const int type = text.isEmpty() ? adVarWChar : TryStrictInt(text).value_or(0);
@@ -40,33 +39,43 @@ int PacketIndex::TypeOf(const QString& column, const QString& nestedColumn) cons
 const std::vector<xml::Node>& PacketIndex::NestedRows(int record) const {
     auto found = nested_.find(record);
     if (found == nested_.end()) {
-        found = nested_
-                    .emplace(record, xml::ChildElements(xml::Child(Record(record), "RowData")))
+        found = nested_.emplace(record, xml::ChildElements(xml::Child(Record(record), "RowData")))
                     .first;
     }
     return found->second;
 }
 
+const std::vector<QVariant>& PacketIndex::ColumnOf(const QString& column) const {
+    auto found = columns_.find(column);
+    if (found == columns_.end()) {
+        const int type = TypeOf(column, QString());
+        std::vector<QVariant> values;
+        values.reserve(rows_.size());
+        for (const xml::Node row : rows_) {
+            const pugi::xml_attribute text = xml::AttributeNoCase(row, column);
+            values.push_back(text ? ValueFromText(QString::fromUtf8(text.value()), type)
+                                  : QVariant());
+        }
+        found = columns_.insert(column, std::move(values));
+    }
+    return *found;
+}
+
 QVariant PacketIndex::Value(int record, const QString& column, const QString& nestedColumn,
                             int nestedRecord) const {
-    xml::Node row = Record(record);
-    if (!valid_ || !row) {
+    if (!valid_ || !Record(record)) {
         return {};
     }
     const bool nested = !nestedColumn.isEmpty() && nestedRecord >= 0;
-    if (nested) {
-        const std::vector<xml::Node>& rows = NestedRows(record);
-        if (nestedRecord >= static_cast<int>(rows.size())) {
-            return {};
-        }
-        row = rows[static_cast<size_t>(nestedRecord)];
+    if (!nested) {
+        return ColumnOf(column)[static_cast<size_t>(record)];
     }
-    const QString& name = nested ? nestedColumn : column;
-    const auto text = xml::AttrNoCase(row, name);
-    if (!text) {
+    const std::vector<xml::Node>& rows = NestedRows(record);
+    if (nestedRecord >= static_cast<int>(rows.size())) {
         return {};
     }
-    return ValueFromText(*text, TypeOf(column, nested ? nestedColumn : QString()));
+    const auto text = xml::AttrNoCase(rows[static_cast<size_t>(nestedRecord)], nestedColumn);
+    return text ? ValueFromText(*text, TypeOf(column, nestedColumn)) : QVariant();
 }
 
 } // namespace vevezo

@@ -27,6 +27,9 @@ public:
                    int nestedRecord = -1) const;
 
 private:
+    // The values of one column in every record (empty where a record has none), gathered on
+    // the first request for the column.
+    const std::vector<QVariant>& ColumnOf(const QString& column) const;
     int TypeOf(const QString& column, const QString& nestedColumn) const;
     const std::vector<xml::Node>& NestedRows(int record) const;
 
@@ -34,6 +37,7 @@ private:
     xml::Node fields_;
     std::vector<xml::Node> rows_;
     mutable QHash<QString, int> types_;
+    mutable QHash<QString, std::vector<QVariant>> columns_;
     mutable std::unordered_map<int, std::vector<xml::Node>> nested_;
 };
 

@@ -18,18 +18,19 @@ struct RecordFilter::Node {
     QVariant literal;
     QRegularExpression pattern;
 
-    bool Matches(const std::vector<QVariant>& row) const {
+    bool Matches(const RecordTable& table, size_t row) const {
         switch (kind) {
         case And:
-            return left->Matches(row) && right->Matches(row);
+            return left->Matches(table, row) && right->Matches(table, row);
         case Or:
-            return left->Matches(row) || right->Matches(row);
+            return left->Matches(table, row) || right->Matches(table, row);
         case Like:
-            return !IsNull(row[column]) && pattern.match(row[column].toString()).hasMatch();
+            return !IsNull(table.Cell(row, column)) &&
+                   pattern.match(table.Cell(row, column).toString()).hasMatch();
         case Compare:
             break;
         }
-        const QVariant& value = row[column];
+        const QVariant& value = table.Cell(row, column);
         if (IsNull(literal)) {
             const bool isNull = IsNull(value) || IsEmpty(value);
             return op == QLatin1String("=") ? isNull : !isNull;
@@ -263,8 +264,8 @@ RecordFilter::RecordFilter(const QString& criteria, const RecordTable& table)
 
 RecordFilter::~RecordFilter() = default;
 
-bool RecordFilter::Matches(const std::vector<QVariant>& row) const {
-    return root_->Matches(row);
+bool RecordFilter::Matches(const RecordTable& table, size_t row) const {
+    return root_->Matches(table, row);
 }
 
 RecordSort::RecordSort(const QString& order, const RecordTable& table) {
@@ -290,9 +291,9 @@ RecordSort::RecordSort(const QString& order, const RecordTable& table) {
     }
 }
 
-bool RecordSort::Less(const std::vector<QVariant>& a, const std::vector<QVariant>& b) const {
+bool RecordSort::Less(const RecordTable& table, size_t a, size_t b) const {
     for (const auto& [column, descending] : keys_) {
-        const int order = CompareValues(a[column], b[column]);
+        const int order = CompareValues(table.Cell(a, column), table.Cell(b, column));
         if (order != 0) {
             return descending ? order > 0 : order < 0;
         }

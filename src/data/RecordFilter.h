@@ -15,7 +15,7 @@ public:
     // Throws Error for criteria that do not parse or name an unknown column.
     RecordFilter(const QString& criteria, const RecordTable& table);
     ~RecordFilter();
-    bool Matches(const std::vector<QVariant>& row) const;
+    bool Matches(const RecordTable& table, size_t row) const;
 
     struct Node;
 
@@ -27,7 +27,7 @@ private:
 class RecordSort {
 public:
     RecordSort(const QString& order, const RecordTable& table);
-    bool Less(const std::vector<QVariant>& a, const std::vector<QVariant>& b) const;
+    bool Less(const RecordTable& table, size_t a, size_t b) const;
 
 private:
     std::vector<std::pair<int, bool>> keys_; // column, descending

@@ -6,6 +6,7 @@
 #include "data/RecordFilter.h"
 
 #include <algorithm>
+#include <climits>
 #include <numeric>
 
 namespace vevezo {
@@ -17,6 +18,33 @@ int RecordTable::FieldIndex(const QString& name) const {
         }
     }
     return -1;
+}
+
+void RecordTable::StoreAllColumns() {
+    while (columns_.size() < static_cast<size_t>(fields.size())) {
+        columns_.emplace_back(rowCount_, NullValue());
+    }
+}
+
+void RecordTable::AppendRow(std::vector<QVariant> values) {
+    StoreAllColumns();
+    for (size_t column = 0; column < columns_.size(); ++column) {
+        columns_[column].push_back(column < values.size() ? std::move(values[column])
+                                                          : NullValue());
+    }
+    ++rowCount_;
+}
+
+void RecordTable::AppendColumn(RecordsetField field,
+                               const std::function<QVariant(size_t row)>& value) {
+    StoreAllColumns();
+    std::vector<QVariant> cells;
+    cells.reserve(rowCount_);
+    for (size_t row = 0; row < rowCount_; ++row) {
+        cells.push_back(value(row));
+    }
+    columns_.push_back(std::move(cells));
+    fields.append(std::move(field));
 }
 
 Recordset::Recordset() : table_(std::make_shared<RecordTable>()) {}
@@ -67,8 +95,12 @@ void Recordset::RequireOpen() const {
     }
 }
 
+bool Recordset::Identity() const {
+    return !rows_ && filter_.isEmpty() && sort_.isEmpty();
+}
+
 const std::vector<int>& Recordset::View() const {
-    const size_t rowCount = rows_ ? rows_->size() : table_->rows.size();
+    const size_t rowCount = rows_ ? rows_->size() : table_->RowCount();
     if (viewVersion_ == table_->version && viewRows_ == rowCount) {
         return view_;
     }
@@ -80,26 +112,44 @@ const std::vector<int>& Recordset::View() const {
     }
     if (!filter_.isEmpty()) {
         const RecordFilter filter(filter_, *table_);
-        std::erase_if(view_, [&](int row) { return !filter.Matches(table_->rows[row]); });
+        std::erase_if(view_, [&](int row) { return !filter.Matches(*table_, row); });
     }
     if (!sort_.isEmpty()) {
         const RecordSort sort(sort_, *table_);
         std::stable_sort(view_.begin(), view_.end(),
-                         [&](int a, int b) { return sort.Less(table_->rows[a], table_->rows[b]); });
+                         [&](int a, int b) { return sort.Less(*table_, a, b); });
     }
     viewVersion_ = table_->version;
     viewRows_ = rowCount;
     return view_;
 }
 
+qint64 Recordset::ViewSize() const {
+    return Identity() ? static_cast<qint64>(table_->RowCount())
+                      : static_cast<qint64>(View().size());
+}
+
+int Recordset::ViewRow(qint64 position) const {
+    return Identity() ? static_cast<int>(position) : View()[static_cast<size_t>(position)];
+}
+
+qint64 Recordset::ViewPosition(int row) const {
+    if (Identity()) {
+        return row >= 0 && row < static_cast<int>(table_->RowCount()) ? row : -1;
+    }
+    const std::vector<int>& view = View();
+    const auto found = std::find(view.begin(), view.end(), row);
+    return found == view.end() ? -1 : found - view.begin();
+}
+
 bool Recordset::IsBOF() const {
     RequireOpen();
-    return position_ < 0 || View().empty();
+    return position_ < 0 || ViewSize() == 0;
 }
 
 bool Recordset::IsEOF() const {
     RequireOpen();
-    return position_ >= static_cast<qint64>(View().size());
+    return position_ >= ViewSize();
 }
 
 void Recordset::MoveFirst() {
@@ -109,7 +159,7 @@ void Recordset::MoveFirst() {
 
 void Recordset::MoveLast() {
     RequireOpen();
-    position_ = View().empty() ? 0 : static_cast<qint64>(View().size()) - 1;
+    position_ = ViewSize() == 0 ? 0 : ViewSize() - 1;
 }
 
 void Recordset::MoveNext() {
@@ -128,7 +178,7 @@ void Recordset::MovePrevious() {
 
 void Recordset::Move(qint64 records) {
     RequireOpen();
-    const qint64 size = static_cast<qint64>(View().size());
+    const qint64 size = ViewSize();
     position_ = std::clamp<qint64>(position_ + records, -1, size);
     if (size == 0) {
         position_ = 0;
@@ -137,7 +187,7 @@ void Recordset::Move(qint64 records) {
 
 qint64 Recordset::RecordCount() const {
     RequireOpen();
-    return static_cast<qint64>(View().size());
+    return ViewSize();
 }
 
 qint64 Recordset::AbsolutePosition() const {
@@ -146,7 +196,7 @@ qint64 Recordset::AbsolutePosition() const {
 
 void Recordset::SetAbsolutePosition(qint64 position) {
     RequireOpen();
-    if (position < 1 || position > static_cast<qint64>(View().size())) {
+    if (position < 1 || position > ViewSize()) {
         throw Error(QString::fromUtf8(msg::BadBookmark));
     }
     position_ = position - 1;
@@ -160,19 +210,19 @@ void Recordset::SetBookmark(const QVariant& bookmark) {
     RequireOpen();
     bool ok = false;
     const qint64 row = bookmark.toLongLong(&ok) - 1;
-    const std::vector<int>& view = View();
-    const auto found = std::find(view.begin(), view.end(), row);
-    if (!ok || found == view.end()) {
+    const qint64 position =
+        ok && row >= 0 && row <= INT_MAX ? ViewPosition(static_cast<int>(row)) : -1;
+    if (position < 0) {
         throw Error(QString::fromUtf8(msg::BadBookmark));
     }
-    position_ = found - view.begin();
+    position_ = position;
 }
 
 int Recordset::CurrentRow() const {
     if (IsBOF() || IsEOF()) {
         throw Error(QString::fromUtf8(msg::NoCurrentRecord));
     }
-    return View()[static_cast<size_t>(position_)];
+    return ViewRow(position_);
 }
 
 QVariant Recordset::Value(int column) const {
@@ -183,7 +233,7 @@ QVariant Recordset::Value(int column) const {
     if (table_->fields[column].type == adChapter) {
         return QVariant::fromValue(Chapter(column));
     }
-    return table_->rows[row][column];
+    return table_->Cell(row, column);
 }
 
 QVariant Recordset::Value(const QString& name) const {
@@ -200,10 +250,10 @@ RecordsetPtr Recordset::Chapter(int column) const {
     if (field.type != adChapter || !field.chapter) {
         return nullptr;
     }
-    ChapterRows rows = table_->rows[row][column].value<ChapterRows>();
+    ChapterRows rows = table_->Cell(row, column).value<ChapterRows>();
     if (!rows) {
         rows = std::make_shared<std::vector<int>>();
-        table_->rows[row][column] = QVariant::fromValue(rows);
+        table_->Cell(row, column) = QVariant::fromValue(rows);
     }
     return Over(field.chapter, rows);
 }
@@ -213,12 +263,15 @@ void Recordset::SetValue(int column, const QVariant& value) {
     if (column < 0 || column >= FieldCount() || table_->fields[column].type == adChapter) {
         throw Error(QString::fromUtf8(msg::NoSuchField).arg(column));
     }
-    table_->rows[row][column] = value;
+    table_->Cell(row, column) = value;
 }
 
 void Recordset::AppendChunk(int column, const QByteArray& bytes) {
     const int row = CurrentRow();
-    QVariant& cell = table_->rows.at(row).at(column);
+    if (column < 0 || column >= FieldCount()) {
+        throw Error(QString::fromUtf8(msg::NoSuchField).arg(column));
+    }
+    QVariant& cell = table_->Cell(row, column);
     QByteArray data = IsNull(cell) ? QByteArray() : cell.toByteArray();
     data.append(bytes);
     cell = data;
@@ -226,25 +279,27 @@ void Recordset::AppendChunk(int column, const QByteArray& bytes) {
 
 void Recordset::AddNew() {
     RequireOpen();
-    std::vector<QVariant> row(table_->fields.size(), NullValue());
-    const int index = static_cast<int>(table_->rows.size());
-    table_->rows.push_back(std::move(row));
+    const int index = static_cast<int>(table_->RowCount());
+    table_->AppendNullRow();
     ++table_->version;
     if (rows_) {
         rows_->push_back(index);
     }
+    if (Identity()) {
+        position_ = index;
+        return;
+    }
     if (filter_.isEmpty() && sort_.isEmpty() && viewVersion_ == table_->version - 1 &&
-        viewRows_ + 1 == (rows_ ? rows_->size() : table_->rows.size())) {
-        // Records added one by one (loading a packet) extend the view instead of rebuilding it.
+        viewRows_ + 1 == rows_->size()) {
+        // Records added one by one to a chapter extend its view instead of rebuilding it.
         view_.push_back(index);
         viewVersion_ = table_->version;
         viewRows_ = view_.size();
         position_ = static_cast<qint64>(view_.size()) - 1;
         return;
     }
-    const std::vector<int>& view = View();
-    const auto found = std::find(view.begin(), view.end(), index);
-    position_ = found == view.end() ? static_cast<qint64>(view.size()) : found - view.begin();
+    const qint64 position = ViewPosition(index);
+    position_ = position < 0 ? ViewSize() : position;
 }
 
 RecordsetPtr Recordset::Clone() const {

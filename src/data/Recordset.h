@@ -6,6 +6,7 @@
 #include <QMetaType>
 #include <QString>
 #include <QVariant>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -26,14 +27,30 @@ struct RecordsetField {
 };
 
 // The rows of a record set: loaded once and shared by its clones and by every chapter that
-// shows some of them. Values keep the types they were given; a missing value is null.
+// shows some of them. Values keep the types they were given; a missing value is null. Each
+// column's values lie together, so that a value of any record is reached in one step.
 struct RecordTable {
     QList<RecordsetField> fields;
-    std::vector<std::vector<QVariant>> rows;
     quint64 version = 0; // changes whenever rows are added
+
+    size_t RowCount() const { return rowCount_; }
+    const QVariant& Cell(size_t row, int column) const { return columns_[column][row]; }
+    QVariant& Cell(size_t row, int column) { return columns_[column][row]; }
+    // Appends a row of the given values (one per column; missing ones null) or of nulls.
+    void AppendRow(std::vector<QVariant> values);
+    void AppendNullRow() { AppendRow({}); }
+    // Appends a column, every existing row getting the value made for it.
+    void AppendColumn(RecordsetField field, const std::function<QVariant(size_t row)>& value);
 
     // Column index by name, letter case ignored; -1 when there is none.
     int FieldIndex(const QString& name) const;
+
+private:
+    // Columns named in `fields` but not stored yet (appended directly) are made of nulls.
+    void StoreAllColumns();
+
+    std::vector<std::vector<QVariant>> columns_;
+    size_t rowCount_ = 0;
 };
 
 // The records of one chapter cell: row numbers in the chapter's table.
@@ -104,7 +121,12 @@ public:
 
 private:
     void AppendColumn(RecordsetField field);
+    // Without a row subset, filter or sort, positions are the table's row numbers themselves.
+    bool Identity() const;
     const std::vector<int>& View() const;
+    qint64 ViewSize() const;
+    int ViewRow(qint64 position) const;
+    qint64 ViewPosition(int row) const;
     int CurrentRow() const;
     void RequireOpen() const;
 

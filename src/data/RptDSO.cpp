@@ -114,7 +114,8 @@ void TRptDSO::TakePacket(XmlData packet) {
 
 bool TRptDSO::OpenDatabase() {
     try {
-        const std::shared_ptr<Connection> connection = owner_ ? owner_->DatabaseConnection() : nullptr;
+        const std::shared_ptr<Connection> connection =
+            owner_ ? owner_->DatabaseConnection() : nullptr;
         if (!connection) {
             return false;
         }

@@ -88,8 +88,8 @@ private:
     QString givenName_;
     QString dataName_;
     XmlData fields_;
-    XmlData xml_;           // kinds 1 and 3
-    RecordsetPtr records_;  // kind 2
+    XmlData xml_;          // kinds 1 and 3
+    RecordsetPtr records_; // kind 2
     int dataType_ = rptDSUnknown;
     bool parsed_ = false;
     bool borrowed_ = false;

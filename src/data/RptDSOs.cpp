@@ -28,9 +28,13 @@ bool TRptDSOsEnumerator::Skip(int count) {
 
 TRptDSOs::TRptDSOs(QObject* parent) : QObject(parent) {}
 
-TRptDSOs::~TRptDSOs() { Clear(); }
+TRptDSOs::~TRptDSOs() {
+    Clear();
+}
 
-TRptDSO* TRptDSOs::Add() { return Insert(Count()); }
+TRptDSO* TRptDSOs::Add() {
+    return Insert(Count());
+}
 
 TRptDSO* TRptDSOs::Insert(int index) {
     auto* source = new TRptDSO(this);
@@ -112,8 +116,8 @@ void TRptDSOs::AssignFrom(TRptDSOs* other) {
 
 void TRptDSOs::OpenUnparsed(bool databaseOnly) {
     for (TRptDSO* source : items_) {
-        if (!source->Parsed() && (!databaseOnly || source->DataType() == rptDSdb ||
-                                  source->DataType() == rptDSxmldb)) {
+        if (!source->Parsed() &&
+            (!databaseOnly || source->DataType() == rptDSdb || source->DataType() == rptDSxmldb)) {
             source->Open();
         }
     }

@@ -78,7 +78,8 @@ public:
     void SetDBDocXML(const QString& text) { dbDocXml_ = text; }
 
     // IRptSourcesAdo: records as a RecordsetPtr, descriptions and packets as text or XmlData.
-    Q_INVOKABLE QString TransAdoToXml(const QVariant& records, const QVariant& description) override;
+    Q_INVOKABLE QString TransAdoToXml(const QVariant& records,
+                                      const QVariant& description) override;
     Q_INVOKABLE QVariant TransXmlToAdo(const QVariant& packet) override;
 
     // IRptSourcesValues: the value of a binding for a record (see SourceLookup.cpp).

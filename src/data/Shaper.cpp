@@ -23,10 +23,10 @@ std::vector<int> Columns(const RecordTable& table, const std::vector<QString>& n
     return columns;
 }
 
-QString KeyOf(const std::vector<QVariant>& row, const std::vector<int>& columns) {
+QString KeyOf(const RecordTable& table, size_t row, const std::vector<int>& columns) {
     QString key;
     for (int column : columns) {
-        key += ValueKey(row[column]);
+        key += ValueKey(table.Cell(row, column));
         key += QChar(0x1F);
     }
     return key;
@@ -44,16 +44,14 @@ void AppendChapter(RecordTable& parent, const ShapeItem& item, std::shared_ptr<R
 
     // One pass over the children indexes them by key; each parent then finds its own at once.
     QHash<QString, std::vector<int>> byKey;
-    for (size_t i = 0; i < child->rows.size(); ++i) {
-        byKey[KeyOf(child->rows[i], childColumns)].push_back(static_cast<int>(i));
+    for (size_t i = 0; i < child->RowCount(); ++i) {
+        byKey[KeyOf(*child, i, childColumns)].push_back(static_cast<int>(i));
     }
-    parent.fields.append(RecordsetField{item.name, adChapter, 0, 0, child});
-    for (std::vector<QVariant>& row : parent.rows) {
-        const auto found = byKey.constFind(KeyOf(row, parentColumns));
-        auto rows =
-            std::make_shared<std::vector<int>>(found == byKey.cend() ? std::vector<int>() : *found);
-        row.push_back(QVariant::fromValue(ChapterRows(rows)));
-    }
+    parent.AppendColumn(RecordsetField{item.name, adChapter, 0, 0, child}, [&](size_t row) {
+        const auto found = byKey.constFind(KeyOf(parent, row, parentColumns));
+        return QVariant::fromValue(ChapterRows(std::make_shared<std::vector<int>>(
+            found == byKey.cend() ? std::vector<int>() : *found)));
+    });
 }
 
 } // namespace
@@ -63,11 +61,9 @@ std::shared_ptr<RecordTable> RunShape(const ShapeCommand& command, const QueryRu
         command.parentSql ? query(*command.parentSql) : std::make_shared<RecordTable>();
     for (const ShapeItem& item : command.items) {
         if (!item.chapter) {
-            table->fields.append(RecordsetField{item.name, item.type, item.size,
-                                                DefaultAttributes(item.type), nullptr});
-            for (std::vector<QVariant>& row : table->rows) {
-                row.push_back(NullValue());
-            }
+            table->AppendColumn(RecordsetField{item.name, item.type, item.size,
+                                               DefaultAttributes(item.type), nullptr},
+                                [](size_t) { return NullValue(); });
             continue;
         }
         std::shared_ptr<RecordTable> child =

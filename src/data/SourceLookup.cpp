@@ -133,9 +133,9 @@ private:
         const bool packet = s_.DataType() == rptDSxmldb;
         if (kind == rdtDataValue && n_ >= 1) {
             const QVariant value = packet ? PacketRecordValue() : RecordSetValue();
-            return list_ ? ApplyValueList(xml::Child(Walk(s_.XMLFields(), parts_), "DataList"),
-                                          value)
-                         : value;
+            return list_
+                       ? ApplyValueList(xml::Child(Walk(s_.XMLFields(), parts_), "DataList"), value)
+                       : value;
         }
         if (kind == rdtDataSum || kind == rdtDataCount) {
             const int aggregate = kind == rdtDataSum ? rptAggSum : rptAggCount;
@@ -143,7 +143,8 @@ private:
                 return s_.GetAggregateValue(parts_[1], aggregate);
             }
             if (n_ >= 2) {
-                return packet ? PacketNestedAggregate(aggregate) : RecordSetNestedAggregate(aggregate);
+                return packet ? PacketNestedAggregate(aggregate)
+                              : RecordSetNestedAggregate(aggregate);
             }
             return packet ? QVariant() : QVariant(0);
         }

@@ -327,7 +327,7 @@ std::shared_ptr<RecordTable> QueryTable(const QSqlDatabase& db, const QString& s
         for (int i = 0; i < record.count(); ++i) {
             row.push_back(ColumnValue(query.value(i), table->fields[i].type));
         }
-        table->rows.push_back(std::move(row));
+        table->AppendRow(std::move(row));
     }
     if (query.lastError().isValid()) {
         throw Error(QString::fromUtf8(msg::CommandFailed).arg(query.lastError().text()));

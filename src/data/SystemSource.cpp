@@ -45,6 +45,8 @@ QString RegisteredOwner() {
     return {};
 }
 
-QString RegisteredOrganization() { return Setting("RegisteredOrganization"); }
+QString RegisteredOrganization() {
+    return Setting("RegisteredOrganization");
+}
 
 } // namespace vevezo

@@ -206,14 +206,19 @@ Node ChildNoCase(Node node, const QString& name) {
     return {};
 }
 
-std::optional<QString> AttrNoCase(Node node, const QString& name) {
+pugi::xml_attribute AttributeNoCase(Node node, const QString& name) {
     const QByteArray wanted = name.toUtf8();
     for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
         if (EqualsNoCase(a.name(), wanted, name)) {
-            return FromUtf8(a.value());
+            return a;
         }
     }
-    return std::nullopt;
+    return {};
+}
+
+std::optional<QString> AttrNoCase(Node node, const QString& name) {
+    const pugi::xml_attribute a = AttributeNoCase(node, name);
+    return a ? std::optional<QString>(FromUtf8(a.value())) : std::nullopt;
 }
 
 Node ChildWithAttr(Node node, const char* element, const char* attribute, const QString& value) {

@@ -79,6 +79,7 @@ Node ChildPath(Node node, const char* path);
 Node ChildNoCase(Node node, const QString& name);
 // Attribute whose name equals the given one, letter case ignored.
 std::optional<QString> AttrNoCase(Node node, const QString& name);
+pugi::xml_attribute AttributeNoCase(Node node, const QString& name);
 // First child element `element` whose attribute `attribute` equals the value, exactly or
 // ignoring letter case.
 Node ChildWithAttr(Node node, const char* element, const char* attribute, const QString& value);
