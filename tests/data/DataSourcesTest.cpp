@@ -9,6 +9,8 @@
 #include "TestSupport.h"
 
 #include <QDate>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace vevezo;
@@ -319,4 +321,26 @@ TEST_F(PacketSources, ALoadedDesignAsksItsProvidersSources) {
     EXPECT_EQ(page.GetRptSourceData(nullptr, mmText, 1, QString(), QStringLiteral("System.Page"), 1,
                                     QString(), 1, 0),
               QVariant(QStringLiteral("第 3 页")));
+}
+
+TEST(SystemSource, RegisteredOwnerComesFromTheSettings) {
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("vevezo"),
+                           QStringLiteral("vevezo"));
+        settings.setValue(QStringLiteral("RegisteredOwner"), QStringLiteral("张三"));
+        settings.setValue(QStringLiteral("RegisteredOrganization"), QStringLiteral("晨光公司"));
+    }
+    TRptDSOs sources;
+    sources.AddSystemSource()->Open();
+    const auto get = [&](const char* field) {
+        return sources.GetValue(1, QString(), QString::fromLatin1(field), 0, QString(), 1, 1,
+                                nullptr);
+    };
+    EXPECT_EQ(get("System.RegisteredOwner"), QVariant(QStringLiteral("张三")));
+    EXPECT_EQ(get("System.RegisteredOrganization"), QVariant(QStringLiteral("晨光公司")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       dir.filePath(QStringLiteral("empty")));
+    EXPECT_EQ(get("System.RegisteredOrganization"), QVariant(QString()));
 }
