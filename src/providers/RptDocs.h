@@ -1,0 +1,72 @@
+#pragma once
+
+#include "providers/RptDoc.h"
+
+#include <QList>
+#include <QObject>
+
+namespace vevezo {
+
+// Walks the providers of a collection.
+class TRptPvdsEnumerator {
+public:
+    explicit TRptPvdsEnumerator(const TRptDocs* providers, int position = 0)
+        : providers_(providers), position_(position) {}
+    // Up to `count` providers from the current position on; true when exactly `count` came.
+    bool Next(int count, QList<TRptDoc*>& items);
+    // Advances by `count`; past the end it stops at the end and answers false.
+    bool Skip(int count);
+    void Reset() { position_ = 0; }
+    // A new enumerator over the same collection at the same position.
+    TRptPvdsEnumerator Clone() const { return TRptPvdsEnumerator(providers_, position_); }
+
+private:
+    const TRptDocs* providers_;
+    int position_;
+};
+
+// The reports of one report set, optionally sharing one data-source collection.
+class TRptDocs : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(int Count READ Count)
+    Q_PROPERTY(int Tag READ Tag WRITE SetTag)
+    Q_PROPERTY(int SingleDataSources READ SingleDataSources WRITE SetSingleDataSources)
+    Q_PROPERTY(bool CoPages READ CoPages WRITE SetCoPages)
+
+public:
+    explicit TRptDocs(QObject* parent = nullptr);
+    ~TRptDocs() override;
+
+    Q_INVOKABLE vevezo::TRptDoc* Add() { return Insert(-1); }
+    // Places a new provider at the index; an index outside the list appends.
+    Q_INVOKABLE vevezo::TRptDoc* Insert(int index);
+    int Count() const { return static_cast<int>(items_.size()); }
+    Q_INVOKABLE void Clear();
+    Q_INVOKABLE void Delete(int index);
+    Q_INVOKABLE vevezo::TRptDoc* Items(int index) const;
+    RptDocPtr Item(int index) const;
+    // The item at the index copies the given provider; out of range does nothing.
+    Q_INVOKABLE void SetItems(int index, vevezo::TRptDoc* provider);
+    TRptPvdsEnumerator NewEnum() const { return TRptPvdsEnumerator(this); }
+    Q_INVOKABLE int IndexOfProvider(vevezo::TRptDoc* provider) const;
+    Q_INVOKABLE vevezo::TRptDoc* ProviderByID(int id) const;
+
+    int Tag() const { return tag_; }
+    void SetTag(int tag) { tag_ = tag; }
+    bool CoPages() const { return coPages_; }
+    void SetCoPages(bool value) { coPages_ = value; }
+    // Switching on gives every provider one new, empty shared collection; switching off only
+    // clears the flag.
+    int SingleDataSources() const { return single_; }
+    void SetSingleDataSources(int value);
+    std::shared_ptr<TRptDSOs> DataSources() const { return sources_; }
+
+private:
+    QList<RptDocPtr> items_;
+    int tag_ = 0;
+    bool coPages_ = false;
+    int single_ = 0;
+    std::shared_ptr<TRptDSOs> sources_;
+};
+
+} // namespace vevezo
