@@ -28,12 +28,17 @@ QStringList SurfaceTexts(TRptText& element) {
     return texts;
 }
 
+// A 40 x 20 element on a page.
+struct RptTextSurface : ::testing::Test {
+    TRptDesigner page;
+    TRptText* element = new TRptText(&page);
+
+    void SetUp() override { element->SetBounds(QRect(0, 0, 40, 20)); }
+};
+
 } // namespace
 
-TEST(RptTextSurface, WhiteBackgroundIsPaintedInsideTheOuterPixel) {
-    TRptDesigner page;
-    auto* element = new TRptText(&page);
-    element->SetBounds(QRect(0, 0, 40, 20));
+TEST_F(RptTextSurface, WhiteBackgroundIsPaintedInsideTheOuterPixel) {
     ImageCanvas c(QSize(40, 20), Qt::cyan);
     element->PaintOnSurface(*c);
     EXPECT_EQ(c.At(1, 1), kWhite);
@@ -42,10 +47,7 @@ TEST(RptTextSurface, WhiteBackgroundIsPaintedInsideTheOuterPixel) {
     EXPECT_EQ(c.At(39, 19), kCyan);
 }
 
-TEST(RptTextSurface, ColouredAndTransparentBackgrounds) {
-    TRptDesigner page;
-    auto* element = new TRptText(&page);
-    element->SetBounds(QRect(0, 0, 40, 20));
+TEST_F(RptTextSurface, ColouredAndTransparentBackgrounds) {
     element->SetColor(kLightYellow);
     ImageCanvas yellow(QSize(40, 20), Qt::cyan);
     element->PaintOnSurface(*yellow);
@@ -57,10 +59,7 @@ TEST(RptTextSurface, ColouredAndTransparentBackgrounds) {
     EXPECT_EQ(clear.At(20, 10), kCyan);
 }
 
-TEST(RptTextSurface, FrameKeepsInsideTheRightAndBottomEdges) {
-    TRptDesigner page;
-    auto* element = new TRptText(&page);
-    element->SetBounds(QRect(0, 0, 40, 20));
+TEST_F(RptTextSurface, FrameKeepsInsideTheRightAndBottomEdges) {
     element->SetBorder(1);
     element->SetBorderColor(clRed);
     element->SetColor(kLightYellow);
@@ -75,10 +74,7 @@ TEST(RptTextSurface, FrameKeepsInsideTheRightAndBottomEdges) {
     EXPECT_EQ(c.At(37, 17), Rgb(kLightYellow));
 }
 
-TEST(RptTextSurface, SideLinesAreDarkTopLeftAndLightBottomRight) {
-    TRptDesigner page;
-    auto* element = new TRptText(&page);
-    element->SetBounds(QRect(0, 0, 40, 20));
+TEST_F(RptTextSurface, SideLinesAreDarkTopLeftAndLightBottomRight) {
     element->SetBorders(bsTop | bsLeft | bsRight | bsBottom);
     element->SetBorderColorDark(clRed);
     element->SetBorderColorLight(clBlue);
@@ -91,10 +87,8 @@ TEST(RptTextSurface, SideLinesAreDarkTopLeftAndLightBottomRight) {
     EXPECT_EQ(c.At(10, 10), kWhite);
 }
 
-TEST(RptTextSurface, BoundElementShowsItsPlaceholderOnGrey) {
-    TRptDesigner page;
+TEST_F(RptTextSurface, BoundElementShowsItsPlaceholderOnGrey) {
     page.SetShowSource(true);
-    auto* element = new TRptText(&page);
     element->SetBounds(QRect(0, 0, 200, 20));
     element->SetDataField(QStringLiteral("Orders.Amount"));
     element->SetText(QStringLiteral("ignored"));
@@ -117,9 +111,7 @@ TEST(RptTextSurface, BoundElementShowsItsPlaceholderOnGrey) {
     EXPECT_EQ(c.At(3, 3), Rgb(kBoundTextBackground));
 }
 
-TEST(RptTextSurface, UnboundTextHasNoGreyBackground) {
-    TRptDesigner page;
-    auto* element = new TRptText(&page);
+TEST_F(RptTextSurface, UnboundTextHasNoGreyBackground) {
     element->SetBounds(QRect(0, 0, 200, 20));
     element->SetText(QStringLiteral("."));
     element->SetVAlign(tlTop);
@@ -129,12 +121,10 @@ TEST(RptTextSurface, UnboundTextHasNoGreyBackground) {
     EXPECT_EQ(c.At(3, 3), kWhite);
 }
 
-TEST(RptTextSurface, PreviewRowValueReplacesThePlaceholderUnlessEmpty) {
-    TRptDesigner page;
+TEST_F(RptTextSurface, PreviewRowValueReplacesThePlaceholderUnlessEmpty) {
     FixedSources sources;
     page.SetProvider(&sources);
     page.SetPreviewRow(7);
-    auto* element = new TRptText(&page);
     element->SetBounds(QRect(0, 0, 200, 20));
     element->SetDataType(rdtDataValue);
     element->SetDataSource(QStringLiteral("Orders"));
