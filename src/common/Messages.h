@@ -41,4 +41,9 @@ inline constexpr const char* CalculationRuleBroken = "违反计算规则。";
 inline constexpr const char* InvalidReduction = "Invalid reduction";
 inline constexpr const char* BadTokenState = "Bad token state";
 
+// Scripts: the engine for a language (its identifier is %1) could not be created.
+inline constexpr const char* ScriptEngineMissing = "请检查脚本引擎的安装状态，使用%1服务异常。";
+// Shown in place of an element's value when its script failed after asking for the value.
+inline constexpr const char* ScriptErrorValue = "#Err# ";
+
 } // namespace vevezo::msg

@@ -496,6 +496,15 @@ QVariant TRptDesigner::GetRptSourceData(const QObject*, int, int dataType,
                             this);
 }
 
+ValueLookup TRptDesigner::SourceDataLookup() {
+    return [this](const QObject* element, int elementType, const ValueBinding& binding, int row,
+                  int subRow) {
+        return GetRptSourceData(element, elementType, binding.dataType, binding.dataSource,
+                                binding.dataField, binding.formatType, binding.format, row,
+                                subRow);
+    };
+}
+
 // --- devices -------------------------------------------------------------------------------------
 
 double TRptDesigner::DpiRate(const QPaintDevice* device) {

@@ -5,6 +5,7 @@
 #include "document/RptFont.h"
 #include "document/RptInterfaces.h"
 #include "document/SizeMargins.h"
+#include "document/ValueBinding.h"
 
 #include <QList>
 #include <QObject>
@@ -144,6 +145,8 @@ public:
     QVariant GetRptSourceData(const QObject* element, int elementType, int dataType,
                               const QString& dataSource, const QString& dataField,
                               int formatType, const QString& format, int row, int subRow);
+    // GetRptSourceData as the lookup elements draw with.
+    ValueLookup SourceDataLookup();
 
     // --- devices -------------------------------------------------------------------------------------
     // The ratio of a device's physical to logical resolution, cached per device (the screen's

@@ -2,23 +2,18 @@
 
 #include "common/Color.h"
 #include "document/RptElement.h"
+#include "document/ElementVerb.h"
 #include "document/RptFont.h"
+#include "document/ScriptedDraw.h"
+#include "document/ValueBinding.h"
+#include "pages/CanvasTypes.h"
+
+#include <QList>
 
 namespace vevezo {
 
-enum TAlignment : int { taLeftJustify = 0, taRightJustify = 1, taCenter = 2 };
-enum TTextLayout : int { tlTop = 0, tlCenter = 1, tlBottom = 2 };
-enum TPenStyle : int {
-    psSolid = 0,
-    psDash = 1,
-    psDot = 2,
-    psDashDot = 3,
-    psDashDotDot = 4,
-    psClear = 5,
-    psInsideFrame = 6
-};
-// Side lines of the sunken look.
-enum TBorderSide : int { bsTop = 1, bsLeft = 2, bsRight = 4, bsBottom = 8 };
+class Canvas;
+struct FrameStyle;
 
 // A framed rectangle showing one text: its own caption, a bound value or what a script draws.
 class TRptText : public TRptElement {
@@ -107,6 +102,24 @@ public:
     void SetScriptProc(const QString& value) { scriptProc_ = value; }
     void SetScriptCode(const QString& value) { scriptCode_ = value; }
     void SetScriptType(int value) { scriptType_ = value; }
+    ValueBinding Binding() const;
+
+    // --- painting (RptTextPaint.cpp) -----------------------------------------------------------
+    // Paints the element on the design surface; the canvas's origin is the element's top left.
+    void PaintOnSurface(Canvas& canvas);
+    // Draws the element for a record onto a page canvas, scaled by (sx, sy) and placed at the
+    // page offsets (ox, oy) in design pixels. Without a lookup bound elements show their Text.
+    void RenderOnPage(Canvas& canvas, int record, TRptDesigner* page, const ValueLookup& lookup,
+                      double sx, double sy, int ox, int oy);
+    // What the last script run reported; empty when it reported nothing or no script ran.
+    const QString& LastScriptErrors() const { return lastScriptErrors_; }
+
+    // --- designer verbs (RptTextVerbs.cpp) -----------------------------------------------------
+    QList<ElementVerb> Verbs() const;
+    // Applies a verb; every call marks the page's design changed.
+    void VerbAction(int verb, int subVerb, const QVariant& value);
+    // The current setting a verb changes; empty for verbs the element does not know.
+    QVariant VerbActionValue(int verb, int subVerb) const;
 
 signals:
     // The element's look changed and views showing it should paint it again.
@@ -114,6 +127,17 @@ signals:
 
 private:
     template <typename T> void Update(T& field, const T& value);
+    // Selects the element's font, a one-pixel pen and a brush of the element's colour.
+    void SelectTools(Canvas& canvas) const;
+    FrameStyle Frame() const;
+    std::optional<ElementScript> SelectedScript(const TRptDesigner* page) const;
+    // Runs the element's script and answers the text to draw, or nothing when the script drew
+    // the element itself.
+    std::optional<QString> RunScript(const ElementScript& script, const QVariant& value,
+                                     Canvas& canvas, const PixelRect& rect, double sx, double sy,
+                                     TRptDesigner* page);
+    void DrawValue(Canvas& canvas, const PixelRect& rect, const QString& text,
+                   bool greyBackground) const;
 
     QString text_;
     int alignment_ = taLeftJustify;
@@ -139,6 +163,7 @@ private:
     QString scriptCode_;
     int scriptType_ = 0;
     RptFont font_;
+    QString lastScriptErrors_;
 };
 
 } // namespace vevezo
