@@ -31,6 +31,13 @@ inline constexpr const char* NoDriver = "没有安装数据库驱动 %1。";
 inline constexpr const char* NoSuchFile = "文件 \"%1\" 不存在。";
 inline constexpr const char* UnknownProvider = "不能识别的连接字符串：%1";
 
+// Report set files and their compressed forms.
+inline constexpr const char* NotSavedToFile = "未能保存到文件。";
+inline constexpr const char* CannotReadFile = "不能读取文件 \"%1\"：%2";
+inline constexpr const char* CompressFailed = "压缩报表内容失败。";
+inline constexpr const char* CorruptCompressed = "压缩的报表内容不完整或已损坏。";
+inline constexpr const char* InflatedTooLarge = "解压后的报表内容超过了 %1 字节的上限。";
+
 // Expressions: a misplaced bracket, an unclosed variable or a formula that does not evaluate.
 inline constexpr const char* ExpressionFault = "\"%1\" 错误。";
 inline constexpr const char* VariableUnresolved = "变量\"%1\"未能取到值。";
