@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/RptInterfaces.h"
+#include "document/ValueBinding.h"
 
 #include <QString>
 #include <QVariant>
@@ -16,19 +17,6 @@ enum EnumRptDSType : int { rptDSUnknown = 0, rptDSxml = 1, rptDSdb = 2, rptDSxml
 
 // Aggregate kinds asked of a source.
 enum EnumRptAggType : int { rptAggSum = 0, rptAggCount = 1 };
-
-// Binding kinds of report elements.
-enum EnumRptBoundDataType : int {
-    rdtNone = 0,
-    rdtDataValue = 1,
-    rdtDataCaption = 2,
-    rdtDataSum = 3,
-    rdtDataCount = 4,
-    rdtDBSet = 5,
-    rdtDBSQL = 6,
-    rdtExpress = 7,
-    rdtDataListMask = 4095,
-};
 
 // Which format applies to a bound value.
 enum EnumRptBoundFormatType : int { rftNone = 0, rftDefault = 1, rftDefine = 2 };

@@ -248,7 +248,7 @@ QVariant TRptDSOs::GetValue(int dataType, const QString& dataSource, const QStri
                             int formatType, const QString& format, int row, int subRow,
                             IRptPageInfoEnumerator* pageInfo) {
     const bool list = dataType >= rdtDataListMask;
-    const int kind = list ? dataType - rdtDataListMask : dataType;
+    const int kind = BoundKind(dataType);
     QString shownFormat = formatType == rftDefine ? format : QString();
     QVariant value;
     if (kind == rdtExpress) {

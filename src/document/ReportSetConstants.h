@@ -8,6 +8,9 @@ namespace vevezo::reportset {
 // letter case when a report set is read.
 inline constexpr const char* kIdentificationUrl = "http://www.vevezo.org/";
 
+// The `CopyRight` attribute of the `BVReports` root.
+inline constexpr const char* kCopyRight = "vevezo";
+
 // The class identifier of the report viewer object in saved HTML pages ("clsid:" + GUID).
 inline constexpr const char* kViewerClassId = "clsid:0C1C4692-F7D2-4235-987C-20A241011BAD";
 

@@ -22,6 +22,23 @@ QString WriteReportSet(const QList<TRptDoc*>& providers, TRptDSOs* shared, bool 
 // a report set's. Throws ConvertError for a malformed CoPages or number; what was read stays.
 bool ReadReportSet(TRptDocs& providers, xml::Node root, bool& coPages);
 
+// --- report-set files and values ------------------------------------------------------------
+
+// Loads a report set given as 8-bit text: report-set XML, content text of it, or the raw
+// compressed bytes. False when none of them is a report set.
+bool LoadReportSetText(TRptDocs& providers, const QByteArray& text, bool& coPages);
+// Loads a report set given as its compressed bytes.
+bool LoadReportSetBytes(TRptDocs& providers, const QByteArray& bytes, bool& coPages);
+// A string, a parsed document (XmlData), or bytes; anything else fails.
+bool LoadReportSetVariant(TRptDocs& providers, const QVariant& value, bool& coPages);
+// Opens a report-set file in any of its forms, an HTML page saved by vevezo included (its
+// viewer object's content is loaded). Throws Error when the file cannot be read.
+bool OpenReportSetFile(TRptDocs& providers, const QString& fileName, bool& coPages);
+// Saves the providers by the file's extension: .rpp the XML text, .zrp compressed, anything else
+// an HTML page. Throws Error when the file cannot be written.
+void SaveReportSet(const QString& fileName, const QList<TRptDoc*>& providers, TRptDSOs* shared,
+                   bool coPages, const QString& frameSource = {});
+
 // --- data sources inside a report set ---------------------------------------------------------
 
 // The names of the sources that the designs use: a source is used when a design binds to it
