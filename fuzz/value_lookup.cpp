@@ -7,8 +7,8 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QString input = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                            static_cast<qsizetype>(size));
+    const QString input =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString field = input.section(QLatin1Char('\n'), 0, 0);
     const QString source = input.section(QLatin1Char('\n'), 1);
     for (const int type : {vevezo::rptDSxml, vevezo::rptDSxmldb}) {

@@ -6,5 +6,7 @@ namespace vevezo::cli {
 
 // Each command takes its own arguments (after the command word) and answers the exit code.
 int Info(const QStringList& args);
+int Convert(const QStringList& args);
+int Pack(const QStringList& args);
 
 } // namespace vevezo::cli

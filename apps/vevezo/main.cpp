@@ -1,5 +1,4 @@
 #include "Commands.h"
-
 #include "common/Runtime.h"
 
 #include <QGuiApplication>
@@ -11,7 +10,12 @@ void Usage() {
     std::fputs("usage: vevezo <command> [arguments]\n"
                "\n"
                "commands:\n"
-               "  info FILE [--json]   describe a report design: paper, margins and elements\n",
+               "  info FILE [--json]   describe a report set (reports, sources, records) or a\n"
+               "                       report design (paper, margins, elements)\n"
+               "  convert IN OUT       convert a report set between .rpp, .zrp, .htm and\n"
+               "                       content text (.txt), chosen by the extensions\n"
+               "  pack -o OUT [--shared] [--db CONNECTION] [--source NAME=COMMAND]... DESIGN...\n"
+               "                       make a report set of designs and database sources\n",
                stderr);
 }
 
@@ -28,6 +32,12 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("info")) {
         return vevezo::cli::Info(args);
+    }
+    if (command == QLatin1String("convert")) {
+        return vevezo::cli::Convert(args);
+    }
+    if (command == QLatin1String("pack")) {
+        return vevezo::cli::Pack(args);
     }
     std::fprintf(stderr, "vevezo: unknown command '%s'\n", qPrintable(command));
     Usage();
