@@ -39,6 +39,11 @@ bool OpenReportSetFile(TRptDocs& providers, const QString& fileName, bool& coPag
 void SaveReportSet(const QString& fileName, const QList<TRptDoc*>& providers, TRptDSOs* shared,
                    bool coPages, const QString& frameSource = {});
 
+// The HTML page that carries the report set, in its mail form (the viewer object inside a
+// full-size table) or its page form; what a mail sender attaches and a user may save instead.
+QString ReportSetPage(const QList<TRptDoc*>& providers, TRptDSOs* shared, bool coPages,
+                      bool forMail, const QString& frameSource = {});
+
 // --- data sources inside a report set ---------------------------------------------------------
 
 // The names of the sources that the designs use: a source is used when a design binds to it

@@ -46,6 +46,20 @@ bool OpenReportSetFile(TRptDocs& providers, const QString& fileName, bool& coPag
     return content && LoadReportSetText(providers, EncodeText(*content), coPages);
 }
 
+namespace {
+
+QString PageOfXml(const QString& xml, bool forMail) {
+    return xml.isEmpty() ? QString()
+                         : BuildHtmlPage(PackText(xml, kPackSixBit).toString(), forMail);
+}
+
+} // namespace
+
+QString ReportSetPage(const QList<TRptDoc*>& providers, TRptDSOs* shared, bool coPages,
+                      bool forMail, const QString& frameSource) {
+    return PageOfXml(WriteReportSet(providers, shared, coPages, frameSource), forMail);
+}
+
 void SaveReportSet(const QString& fileName, const QList<TRptDoc*>& providers, TRptDSOs* shared,
                    bool coPages, const QString& frameSource) {
     const QString xml = WriteReportSet(providers, shared, coPages, frameSource);
@@ -57,7 +71,7 @@ void SaveReportSet(const QString& fileName, const QList<TRptDoc*>& providers, TR
         WriteFileContent(fileName, PackText(xml, 1));
         break;
     case ReportSetFileForm::HtmlPage:
-        WriteFileContent(fileName, BuildHtmlPage(PackText(xml, kPackSixBit).toString(), false));
+        WriteFileContent(fileName, PageOfXml(xml, false));
         break;
     }
 }

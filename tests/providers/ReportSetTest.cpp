@@ -115,6 +115,12 @@ TEST_F(ReportSets, EveryFileFormLoadsTheSameProvidersAndSources) {
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_TRUE(page.readAll().startsWith("<!DOCTYPE HTML"));
 
+    // The mail form holds the same content inside a full-size table.
+    const QString mail = ReportSetPage(all, nullptr, false, true);
+    EXPECT_TRUE(mail.contains(QStringLiteral("<TABLE BORDER=\"0\"")));
+    EXPECT_TRUE(mail.contains(PackText(xml, kPackSixBit).toString()));
+    EXPECT_TRUE(ReportSetPage({}, nullptr, false, true).isEmpty());
+
     // Content text, with line breaks every 76 characters, and the raw compressed bytes.
     QString content = PackText(xml, kPackSixBit).toString();
     for (qsizetype at = 76; at < content.size(); at += 78) {
