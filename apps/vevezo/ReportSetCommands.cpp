@@ -60,12 +60,12 @@ int Pack(const QStringList& args) {
         } else if (arg == QLatin1String("--db") && i + 1 < args.size()) {
             connection = args[++i];
         } else if (arg == QLatin1String("--source") && i + 1 < args.size()) {
-            const QString spec = args[++i];
-            const qsizetype equals = spec.indexOf(u'=');
+            const QString binding = args[++i];
+            const qsizetype equals = binding.indexOf(u'=');
             if (equals <= 0) {
-                return Fail(QStringLiteral("--source wants NAME=COMMAND, not %1").arg(spec));
+                return Fail(QStringLiteral("--source wants NAME=COMMAND, not %1").arg(binding));
             }
-            sources.append({spec.left(equals), spec.mid(equals + 1)});
+            sources.append({binding.left(equals), binding.mid(equals + 1)});
         } else if (arg == QLatin1String("--shared")) {
             shared = true;
         } else {
