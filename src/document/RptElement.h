@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/PageData.h"
 #include "document/XmlDocument.h"
 
 #include <QObject>
@@ -41,6 +42,12 @@ public:
     // The main flag: only tables and rich-text elements carry one.
     virtual bool IsMain() const { return false; }
     virtual void SetMainFlag(bool) {}
+
+    // Draws the element onto one page. Elements kept as written draw nothing yet.
+    virtual void Render(Canvas&, const PageRendering&) {}
+    // A main element splits itself into pages through `addPage`; false when it does not (the
+    // report then has one page).
+    virtual bool PlanPages(const PagePlanning&) { return false; }
 
     QString Name() const { return objectName(); }
     TRptDesigner* Page() const { return page_; }

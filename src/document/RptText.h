@@ -111,6 +111,9 @@ public:
     // page offsets (ox, oy) in design pixels. Without a lookup bound elements show their Text.
     void RenderOnPage(Canvas& canvas, int record, TRptDesigner* page, const ValueLookup& lookup,
                       double sx, double sy, int ox, int oy);
+    void Render(Canvas& canvas, const PageRendering& r) override {
+        RenderOnPage(canvas, r.record, r.page, r.lookup, r.scaleX, r.scaleY, r.offsetX, r.offsetY);
+    }
     // What the last script run reported; empty when it reported nothing or no script ran.
     const QString& LastScriptErrors() const { return lastScriptErrors_; }
 
