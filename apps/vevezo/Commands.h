@@ -8,5 +8,6 @@ namespace vevezo::cli {
 int Info(const QStringList& args);
 int Convert(const QStringList& args);
 int Pack(const QStringList& args);
+int Render(const QStringList& args);
 
 } // namespace vevezo::cli

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "SourceBinding.h"
 #include "common/Error.h"
 #include "data/RptDSOs.h"
 #include "document/ContentText.h"
@@ -51,7 +52,7 @@ int Pack(const QStringList& args) {
     QString out;
     QString connection;
     bool shared = false;
-    QList<std::pair<QString, QString>> sources;
+    QList<SourceOption> sources;
     QStringList designs;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -60,12 +61,11 @@ int Pack(const QStringList& args) {
         } else if (arg == QLatin1String("--db") && i + 1 < args.size()) {
             connection = args[++i];
         } else if (arg == QLatin1String("--source") && i + 1 < args.size()) {
-            const QString binding = args[++i];
-            const qsizetype equals = binding.indexOf(u'=');
-            if (equals <= 0) {
-                return Fail(QStringLiteral("--source wants NAME=COMMAND, not %1").arg(binding));
+            SourceOption option;
+            if (!ParseSourceOption(args[++i], option)) {
+                return Fail(QStringLiteral("--source wants NAME=COMMAND, not %1").arg(args[i]));
             }
-            sources.append({binding.left(equals), binding.mid(equals + 1)});
+            sources.append(option);
         } else if (arg == QLatin1String("--shared")) {
             shared = true;
         } else {
@@ -85,29 +85,13 @@ int Pack(const QStringList& args) {
             provider->SetName(QFileInfo(design).completeBaseName());
             provider->SetXML(DecodeText(ReadFileContent(design)));
         }
-        // The sources are bound as a host binds them: through the collection's connection.
-        const auto fill = [&](TRptDSOs& collection) {
-            collection.AddSystemSource();
-            collection.SetConnectionString(connection);
-            for (const auto& [name, command] : sources) {
-                TRptDSO* source = collection.Add();
-                source->SetDataName(name);
-                source->SetSource(command);
-                source->SetDataType(rptDSdb);
-                source->SetIsMain(collection.Count() == 2);
-                source->Open();
-                if (!source->Parsed()) {
-                    throw Error(QStringLiteral("source %1 could not be read").arg(name));
-                }
-            }
-        };
         if (shared) {
             docs.SetSingleDataSources(-1);
-            fill(*docs.DataSources());
+            BindSources(*docs.DataSources(), connection, sources);
         } else {
             for (int i = 0; i < docs.Count(); ++i) {
                 docs.Items(i)->CreateDataSources();
-                fill(*docs.Items(i)->DataSources());
+                BindSources(*docs.Items(i)->DataSources(), connection, sources);
             }
         }
         QList<TRptDoc*> all;

@@ -15,7 +15,10 @@ void Usage() {
                "  convert IN OUT       convert a report set between .rpp, .zrp, .htm and\n"
                "                       content text (.txt), chosen by the extensions\n"
                "  pack -o OUT [--shared] [--db CONNECTION] [--source NAME=COMMAND]... DESIGN...\n"
-               "                       make a report set of designs and database sources\n",
+               "                       make a report set of designs and database sources\n"
+               "  render FILE -o OUT.pdf|OUT.png|OUT.svg [--dpi N] [--pages RANGE]\n"
+               "         [--db CONNECTION] [--source NAME=COMMAND]...\n"
+               "                       render a report set or design to pages\n",
                stderr);
 }
 
@@ -35,6 +38,9 @@ int main(int argc, char** argv) {
     }
     if (command == QLatin1String("convert")) {
         return vevezo::cli::Convert(args);
+    }
+    if (command == QLatin1String("render")) {
+        return vevezo::cli::Render(args);
     }
     if (command == QLatin1String("pack")) {
         return vevezo::cli::Pack(args);
