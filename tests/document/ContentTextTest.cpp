@@ -1,5 +1,6 @@
 #include "document/ContentText.h"
 
+#include "ContentSamples.h"
 #include "TestSupport.h"
 #include "document/Compression.h"
 #include "document/SixBitCode.h"
@@ -12,17 +13,7 @@ using namespace vevezo;
 
 namespace {
 
-const QString kReportSet = QStringLiteral(
-    "<BVReports url=\"http://www.vevezo.org/\"><Item Name=\"销售报表\" ReportID=\"1\" "
-    "Default=\"-1\" Tag=\"0\"><BVReport/></Item></BVReports>");
-
-QString WrapLines(const QString& text) {
-    QString wrapped;
-    for (qsizetype i = 0; i < text.size(); i += 76) {
-        wrapped += text.mid(i, 76) + QStringLiteral("\r\n");
-    }
-    return wrapped;
-}
+const QString kReportSet = SampleReportSet();
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "document/ReportSetContent.h"
 
+#include "ContentSamples.h"
 #include "TestSupport.h"
 #include "document/Compression.h"
 #include "document/ContentText.h"
@@ -12,17 +13,7 @@ using namespace vevezo;
 
 namespace {
 
-const QString kReportSet = QStringLiteral(
-    "<BVReports url=\"http://www.vevezo.org/\">\r\n  <Item Name=\"销售报表\" ReportID=\"1\" "
-    "Default=\"-1\" Tag=\"0\"><BVReport Title=\"月报\"/></Item>\n</BVReports>");
-
-QString WrapLines(const QString& text) {
-    QString wrapped;
-    for (qsizetype i = 0; i < text.size(); i += 76) {
-        wrapped += text.mid(i, 76) + QStringLiteral("\n");
-    }
-    return wrapped;
-}
+const QString kReportSet = SampleReportSet();
 
 } // namespace
 
@@ -38,9 +29,9 @@ TEST(ReportSetContent, EveryFileFormGivesTheSameReportSet) {
         {"xml text", rpp},
         {"xml text as UTF-8 with a mark", "\xEF\xBB\xBF" + kReportSet.toUtf8()},
         {"6-bit content text", EncodeText(sixBit)},
-        {"6-bit content text, wrapped", EncodeText(WrapLines(sixBit))},
+        {"6-bit content text, wrapped", EncodeText(WrapLines(sixBit, QStringLiteral("\n")))},
         {"hexadecimal content text", EncodeText(hex)},
-        {"hexadecimal content text, wrapped", EncodeText(WrapLines(hex))},
+        {"hexadecimal content text, wrapped", EncodeText(WrapLines(hex, QStringLiteral(" ")))},
         {"zlib stream", zrp},
     };
     for (const auto& c : cases) {

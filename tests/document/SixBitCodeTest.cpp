@@ -1,5 +1,6 @@
 #include "document/SixBitCode.h"
 
+#include "ContentSamples.h"
 #include "TestSupport.h"
 
 #include <QRandomGenerator>
@@ -16,15 +17,6 @@ QByteArray RandomBytes(qsizetype size, quint32 seed) {
         byte = static_cast<char>(random.bounded(256));
     }
     return bytes;
-}
-
-// The text with "\r\n" after every 76 characters, as mail and editors wrap long lines.
-QString WrapLines(const QString& text) {
-    QString wrapped;
-    for (qsizetype i = 0; i < text.size(); i += 76) {
-        wrapped += text.mid(i, 76) + QStringLiteral("\r\n");
-    }
-    return wrapped;
 }
 
 } // namespace
