@@ -163,3 +163,28 @@ TEST(PageMaker, PrinterResolutionScalesElements) {
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.first().points.first(), QPointF(69, 69));
 }
+
+TEST(PageMaker, DrawingAPageRendersItOnceAndScalesItIntoTheRectangle) {
+    TRptDocs docs;
+    TRptDoc* provider = docs.Add();
+    provider->SetXML(QStringLiteral(
+        "<BVReport PaperWidth=\"1000\" PaperHeight=\"1000\"><div ID=\"Box\" Left=\"0\" "
+        "Top=\"0\" Width=\"100\" Height=\"100\" BgColor=\"#FF0000\"/></BVReport>"));
+    TRptEMFMaker maker;
+    maker.SetProvider(provider);
+    QImage image(756, 756, QImage::Format_RGB32); // twice the page's 378 design pixels
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        maker.Pages().DrawPage(0, canvas, PixelRect{0, 0, 756, 756});
+    }
+    EXPECT_TRUE(maker.Pages().Items(0)->Rendered);
+    EXPECT_EQ(image.pixelColor(100, 100), QColor(0, 0, 255)); // the blue box, doubled
+    EXPECT_EQ(image.pixelColor(400, 400), QColor(255, 255, 255));
+    const MetafilePage* first = maker.Pages().PageMetafile(0);
+    maker.Pages().RenderPage(0);
+    EXPECT_EQ(maker.Pages().PageMetafile(0), first); // rendered once
+    maker.Pages().RenderPage(0, true);
+    EXPECT_NE(maker.Pages().PageMetafile(0), nullptr);
+}
