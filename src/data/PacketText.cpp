@@ -74,18 +74,6 @@ std::optional<QDateTime> ParseDateTime(const QString& text, const FormatSettings
     return NaiveDateTime(day, *time);
 }
 
-std::optional<double> ParseNumber(const QString& text) {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (ok) {
-        return value;
-    }
-    QString local = text;
-    local.replace(UserFormatSettings().decimalSeparator, QLatin1Char('.'));
-    const double localValue = local.toDouble(&ok);
-    return ok ? std::optional<double>(localValue) : std::nullopt;
-}
-
 QString NumberText(const QVariant& value) {
     switch (VarTypeOf(value)) {
     case varDouble:
@@ -103,6 +91,18 @@ QString NumberText(const QVariant& value) {
 }
 
 } // namespace
+
+std::optional<double> NumberFromText(const QString& text) {
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (ok) {
+        return value;
+    }
+    QString local = text;
+    local.replace(UserFormatSettings().decimalSeparator, QLatin1Char('.'));
+    const double localValue = local.toDouble(&ok);
+    return ok ? std::optional<double>(localValue) : std::nullopt;
+}
 
 const FormatSettings& PacketDateSettings() {
     static const FormatSettings settings = [] {
@@ -157,7 +157,7 @@ QVariant ValueFromText(const QString& text, int type) {
         if (text.isEmpty()) {
             return QVariant(0);
         }
-        return QVariant(ParseNumber(text.trimmed()).value_or(0.0));
+        return QVariant(NumberFromText(text.trimmed()).value_or(0.0));
     }
     if (IsDateType(type)) {
         const auto value = ParseDateTime(text, PacketDateSettings());
@@ -175,7 +175,7 @@ QVariant ValueFromText(const QString& text, int type) {
         if (trimmed.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) {
             return false;
         }
-        const auto number = ParseNumber(trimmed);
+        const auto number = NumberFromText(trimmed);
         return QVariant(number && *number != 0);
     }
     if (IsBinaryType(type)) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <optional>
 
 namespace vevezo {
 
@@ -16,6 +17,9 @@ const FormatSettings& PacketDateSettings();
 // the long time format, bytes as upper-case hexadecimal (text as its 8-bit bytes), booleans
 // "-1"/"0", numbers in the C form. Nothing (a null QString) for null and for no bytes.
 QString PacketValueText(const QVariant& value, int type);
+
+// A number written with "." (as packets write them) or with the user's decimal separator.
+std::optional<double> NumberFromText(const QString& text);
 
 // A packet attribute's text as a value of the column type: integers (unparsable text 0), numbers
 // ("." or the user's decimal separator; unparsable 0), dates and times, booleans ("True",

@@ -8,24 +8,6 @@
 
 namespace vevezo {
 
-bool TRptDSOsEnumerator::Next(int count, QList<TRptDSO*>& items) {
-    int given = 0;
-    while (given < count && position_ < sources_->Count()) {
-        items.append(sources_->Items(position_++));
-        ++given;
-    }
-    return given == count;
-}
-
-bool TRptDSOsEnumerator::Skip(int count) {
-    if (position_ + count <= sources_->Count()) {
-        position_ += count;
-        return true;
-    }
-    position_ = sources_->Count();
-    return false;
-}
-
 TRptDSOs::TRptDSOs(QObject* parent) : QObject(parent) {}
 
 TRptDSOs::~TRptDSOs() {

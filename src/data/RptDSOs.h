@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/IndexEnumerator.h"
 #include "data/RptDSO.h"
 #include "data/SourceInterfaces.h"
 
@@ -11,21 +12,13 @@
 
 namespace vevezo {
 
-// Walks the sources of a collection.
-class TRptDSOsEnumerator {
-public:
-    explicit TRptDSOsEnumerator(const TRptDSOs* sources) : sources_(sources) {}
-    // Up to `count` sources from the current position on; true when exactly `count` came.
-    bool Next(int count, QList<TRptDSO*>& items);
-    // Advances by `count`, stopping at the end; true when it did not pass the end.
-    bool Skip(int count);
-    void Reset() { position_ = 0; }
-    // A new enumerator over the same sources, at the start.
-    TRptDSOsEnumerator Clone() const { return TRptDSOsEnumerator(sources_); }
+class TRptDSOs;
 
-private:
-    const TRptDSOs* sources_;
-    int position_ = 0;
+// Walks the sources of a collection; a clone starts at the beginning.
+class TRptDSOsEnumerator : public IndexEnumerator<TRptDSOs, TRptDSO> {
+public:
+    using IndexEnumerator::IndexEnumerator;
+    TRptDSOsEnumerator Clone() const { return TRptDSOsEnumerator(Source()); }
 };
 
 // The data sources of a report (or of a whole report set): their database connection, the

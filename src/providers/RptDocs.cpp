@@ -2,24 +2,6 @@
 
 namespace vevezo {
 
-bool TRptPvdsEnumerator::Next(int count, QList<TRptDoc*>& items) {
-    int given = 0;
-    while (given < count && position_ < providers_->Count()) {
-        items.append(providers_->Items(position_++));
-        ++given;
-    }
-    return given == count;
-}
-
-bool TRptPvdsEnumerator::Skip(int count) {
-    if (position_ + count <= providers_->Count()) {
-        position_ += count;
-        return true;
-    }
-    position_ = providers_->Count();
-    return false;
-}
-
 TRptDocs::TRptDocs(QObject* parent) : QObject(parent) {}
 
 TRptDocs::~TRptDocs() = default;
@@ -35,7 +17,9 @@ TRptDoc* TRptDocs::Insert(int index) {
     return provider.get();
 }
 
-void TRptDocs::Clear() { items_.clear(); }
+void TRptDocs::Clear() {
+    items_.clear();
+}
 
 void TRptDocs::Delete(int index) {
     if (index >= 0 && index < Count()) {
@@ -43,7 +27,9 @@ void TRptDocs::Delete(int index) {
     }
 }
 
-TRptDoc* TRptDocs::Items(int index) const { return Item(index).get(); }
+TRptDoc* TRptDocs::Items(int index) const {
+    return Item(index).get();
+}
 
 RptDocPtr TRptDocs::Item(int index) const {
     return index >= 0 && index < Count() ? items_[index] : nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/IndexEnumerator.h"
 #include "providers/RptDoc.h"
 
 #include <QList>
@@ -7,22 +8,13 @@
 
 namespace vevezo {
 
-// Walks the providers of a collection.
-class TRptPvdsEnumerator {
-public:
-    explicit TRptPvdsEnumerator(const TRptDocs* providers, int position = 0)
-        : providers_(providers), position_(position) {}
-    // Up to `count` providers from the current position on; true when exactly `count` came.
-    bool Next(int count, QList<TRptDoc*>& items);
-    // Advances by `count`; past the end it stops at the end and answers false.
-    bool Skip(int count);
-    void Reset() { position_ = 0; }
-    // A new enumerator over the same collection at the same position.
-    TRptPvdsEnumerator Clone() const { return TRptPvdsEnumerator(providers_, position_); }
+class TRptDocs;
 
-private:
-    const TRptDocs* providers_;
-    int position_;
+// Walks the providers of a collection; a clone goes on from the same position.
+class TRptPvdsEnumerator : public IndexEnumerator<TRptDocs, TRptDoc> {
+public:
+    using IndexEnumerator::IndexEnumerator;
+    TRptPvdsEnumerator Clone() const { return TRptPvdsEnumerator(Source(), Position()); }
 };
 
 // The reports of one report set, optionally sharing one data-source collection.

@@ -1,7 +1,7 @@
 #include "table/SumListsProducer.h"
 
-#include "common/FormatSettings.h"
 #include "common/VariantType.h"
+#include "data/PacketText.h"
 #include "data/ValueCompare.h"
 
 namespace vevezo {
@@ -13,16 +13,7 @@ double SumValueOf(const QVariant& value) {
     if (VarTypeOf(value) != varOleStr) {
         return 0;
     }
-    // Text in the C form or with the user's decimal separator.
-    const QString text = value.toString().trimmed();
-    bool ok = false;
-    double number = text.toDouble(&ok);
-    if (!ok) {
-        QString local = text;
-        local.replace(UserFormatSettings().decimalSeparator, QLatin1Char('.'));
-        number = local.toDouble(&ok);
-    }
-    return ok ? number : 0;
+    return NumberFromText(value.toString().trimmed()).value_or(0);
 }
 
 double TCustomSumListsProducer::GetValue(const QString& name, int operation, bool compute) {
